@@ -1,0 +1,19 @@
+// The fall tick: a hit duck tumbles straight down and is launched again on the ground.
+#pragma once
+
+namespace reedfall {
+
+class Game;
+struct Duck;
+
+inline constexpr int kLastFallFrame = 10;
+inline constexpr float kFallStep = 275;  // twips a tick, straight down
+inline constexpr float kGroundTop = 5005;
+
+void FallTick(Game& g, const Duck& duck);
+// The blue duck's fall also keeps the countdown switched on: rounds 2 to 5 start their clock
+// with it.
+void timDead_Timer(Game& g);
+void timRdead_Timer(Game& g);
+
+}  // namespace reedfall

@@ -1,0 +1,42 @@
+#include "flight/flight.h"
+
+#include "flight/duck.h"
+#include "flight/launch.h"
+#include "screen/game.h"
+#include "screen/status_text.h"
+
+namespace reedfall {
+
+std::optional<FlightStep> FindFlightStep(DuckColour colour, int speed, int dir) {
+  for (const FlightStep& step : kFlightSteps) {
+    if (step.colour == colour && step.speed == speed && step.dir == dir) {
+      return step;
+    }
+  }
+  return std::nullopt;
+}
+
+void FlightTick(Game& g, const Duck& duck) {
+  if (const auto step = FindFlightStep(duck.colour(), duck.speed, duck.dir)) {
+    AddSaturating(duck.frame, 1);
+    ShowFrame(duck.picture, duck.frame);
+    if (duck.frame >= step->wrapAt) {
+      duck.frame = static_cast<Int16>(step->afterWrap);
+    }
+    duck.picture.Top = duck.picture.Top + step->topChange;
+    duck.picture.Left = duck.picture.Left + step->leftChange;
+  }
+  // The escape test sees the Top just written; a duck that drifted off sideways flies on
+  // unseen until it gets here.
+  if (duck.picture.Top <= kEscapeTop) {
+    AddSaturating(g.state.DucksMissed, 1);
+    g.frmMain.label(LabelId::lbldm).Caption = StatusText(kDucksMissedPrefix, g.state.DucksMissed);
+    Launch(g, duck);
+  }
+}
+
+void timDuck_Timer(Game& g) { FlightTick(g, BlueDuck(g)); }
+
+void timRDuck_Timer(Game& g) { FlightTick(g, RedDuck(g)); }
+
+}  // namespace reedfall

@@ -1,0 +1,205 @@
+#include "sim/driver.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <vector>
+
+namespace reedfall::sim {
+
+namespace {
+
+std::vector<std::string_view> SplitWords(std::string_view line) {
+  std::vector<std::string_view> words;
+  std::size_t i = 0;
+  while (i < line.size()) {
+    while (i < line.size() && (line[i] == ' ' || line[i] == '\t' || line[i] == '\r')) {
+      ++i;
+    }
+    const std::size_t start = i;
+    while (i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r') {
+      ++i;
+    }
+    if (i > start) {
+      words.push_back(line.substr(start, i - start));
+    }
+  }
+  return words;
+}
+
+struct ScriptError {
+  std::string reason;
+};
+
+std::string Quoted(std::string_view word) {
+  std::string text = "'";
+  text += word;
+  text += "'";
+  return text;
+}
+
+// A decimal integer: an optional minus sign and digits, nothing else.
+std::int64_t ParseInteger(std::string_view word, std::int64_t lo, std::int64_t hi) {
+  std::int64_t value = 0;
+  const char* end = word.data() + word.size();
+  const bool wellFormed = !word.empty() && word.front() != '+';
+  const auto result = std::from_chars(word.data(), end, value);
+  if (!wellFormed || result.ptr != end ||
+      (result.ec != std::errc{} && result.ec != std::errc::result_out_of_range)) {
+    throw ScriptError{"not a number: " + Quoted(word)};
+  }
+  if (result.ec == std::errc::result_out_of_range || value < lo || value > hi) {
+    throw ScriptError{"number out of range: " + Quoted(word)};
+  }
+  return value;
+}
+
+// A decimal fraction 0 <= R < 1, such as 0.25 or 0.999755859375.
+double ParseUnit(std::string_view word) {
+  int digits = 0;
+  int dots = 0;
+  for (const char c : word) {
+    if (c >= '0' && c <= '9') {
+      ++digits;
+    } else if (c == '.') {
+      ++dots;
+    } else {
+      digits = 0;
+      break;
+    }
+  }
+  double value = 0;
+  const char* end = word.data() + word.size();
+  if (digits == 0 || dots > 1 ||
+      std::from_chars(word.data(), end, value, std::chars_format::fixed).ptr != end) {
+    throw ScriptError{"not a number: " + Quoted(word)};
+  }
+  if (value >= 1) {
+    // A fraction with more digits than a double holds may round up to 1; it is still below 1.
+    const std::string_view whole = word.substr(0, word.find('.'));
+    if (whole.find_first_not_of('0') != std::string_view::npos) {
+      throw ScriptError{"number out of range: " + Quoted(word)};
+    }
+    value = std::nextafter(1.0, 0.0);
+  }
+  return value;
+}
+
+void ExpectWords(const std::vector<std::string_view>& words, std::size_t count) {
+  if (words.size() != count) {
+    throw ScriptError{std::string(words.front()) + " takes " + std::to_string(count - 1) +
+                      (count == 2 ? " word" : " words") + ", got " +
+                      std::to_string(words.size() - 1)};
+  }
+}
+
+// Coordinates may lie outside the client area (such a click reaches nothing), but must be
+// plausible numbers.
+constexpr std::int64_t kCoordinateLimit = std::numeric_limits<std::int32_t>::max();
+
+std::pair<double, double> ParsePoint(const std::vector<std::string_view>& words) {
+  ExpectWords(words, 3);
+  return {static_cast<double>(ParseInteger(words[1], -kCoordinateLimit, kCoordinateLimit)),
+          static_cast<double>(ParseInteger(words[2], -kCoordinateLimit, kCoordinateLimit))};
+}
+
+// The centre of the control's current rectangle, as a click there would be aimed.
+std::pair<double, double> CentreOf(const Game& game, std::string_view name) {
+  const std::optional<Control> control = ControlByName(name);
+  if (!control) {
+    throw ScriptError{"unknown control: " + Quoted(name)};
+  }
+  Rect rect{};
+  switch (*control) {
+    case Control::lblMessage:
+      rect = Spec(LabelId::lblMessage).rect;  // its rectangle, shown or not
+      break;
+    case Control::imgDuck:
+      rect = RectOf(game.frmMain.imgDuck);
+      break;
+    case Control::imgRedD:
+      rect = RectOf(game.frmMain.imgRedD);
+      break;
+    default:
+      rect = *game.frmMain.ClickArea(*control);
+      break;
+  }
+  return {rect.left + std::floor(rect.width / 2), rect.top + std::floor(rect.height / 2)};
+}
+
+}  // namespace
+
+Driver::Driver() : game_(Platform{box_, random_, program_}) {}
+
+LineResult Driver::Run(std::string_view line) {
+  LineResult result;
+  const std::vector<std::string_view> words = SplitWords(line);
+  if (words.empty() || words.front().front() == '#') {
+    return result;
+  }
+  const std::string_view command = words.front();
+  try {
+    if (command == "wait") {
+      ExpectWords(words, 2);
+      const std::int64_t headroom = std::numeric_limits<std::int64_t>::max() / 2 - game_.Now();
+      game_.AdvanceTo(game_.Now() + ParseInteger(words[1], 0, headroom));
+    } else if (command == "click" || command == "dblclick") {
+      const auto [x, y] = ParsePoint(words);
+      command == "click" ? static_cast<void>(game_.Click(x, y)) : game_.DblClick(x, y);
+    } else if (command == "clickon" || command == "dblclickon") {
+      ExpectWords(words, 2);
+      const auto [x, y] = CentreOf(game_, words[1]);
+      command == "clickon" ? static_cast<void>(game_.Click(x, y)) : game_.DblClick(x, y);
+    } else if (command == "menu") {
+      ExpectWords(words, 2);
+      if (words[1] == "new") {
+        game_.MenuNewGame();
+      } else if (words[1] == "end") {
+        game_.MenuEnd();
+      } else {
+        throw ScriptError{"unknown menu item: " + Quoted(words[1])};
+      }
+    } else if (command == "close") {
+      ExpectWords(words, 1);
+      game_.CloseButton();
+    } else if (command == "ok") {
+      ExpectWords(words, 1);
+      if (!game_.MessageBoxOk()) {
+        throw ScriptError{"ok: no message box is open"};
+      }
+    } else if (command == "rand") {
+      if (words.size() < 2) {
+        throw ScriptError{"rand takes at least 1 number, got 0"};
+      }
+      std::vector<double> numbers;
+      for (std::size_t i = 1; i < words.size(); ++i) {
+        numbers.push_back(ParseUnit(words[i]));
+      }
+      for (const double r : numbers) {
+        random_.Queue(r);
+      }
+    } else if (command == "seed") {
+      ExpectWords(words, 2);
+      random_.Seed(
+          static_cast<std::uint32_t>(ParseInteger(words[1], 0, std::numeric_limits<std::uint32_t>::max())));
+    } else if (command == "dump") {
+      ExpectWords(words, 1);
+      result.output = Dump(game_);
+      result.output += '\n';
+    } else {
+      throw ScriptError{"unknown command: " + Quoted(command)};
+    }
+  } catch (const ScriptError& error) {
+    result.kind = LineResult::Kind::Error;
+    result.error = error.reason;
+    return result;
+  }
+  if (program_.Ended()) {
+    result.kind = LineResult::Kind::Ended;
+  }
+  return result;
+}
+
+}  // namespace reedfall::sim

@@ -1,0 +1,43 @@
+// The scripted driver: one command a line, played on the game's virtual clock.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "screen/game.h"
+#include "sim/sim_platform.h"
+
+namespace reedfall::sim {
+
+struct LineResult {
+  enum class Kind { Ok, Ended, Error };
+  Kind kind = Kind::Ok;
+  std::string output;  // what the line prints (a dump), if anything
+  std::string error;   // the reason, for Kind::Error
+};
+
+class Driver {
+ public:
+  Driver();
+  Driver(const Driver&) = delete;
+  Driver& operator=(const Driver&) = delete;
+  Driver(Driver&&) = delete;
+  Driver& operator=(Driver&&) = delete;
+  ~Driver() = default;
+
+  LineResult Run(std::string_view line);
+
+  [[nodiscard]] const Game& game() const { return game_; }
+  Game& game() { return game_; }
+
+ private:
+  ScriptedMessageBox box_;
+  ScriptedRandom random_;
+  ScriptedProgram program_;
+  Game game_;
+};
+
+// The whole state as one line of JSON, without the newline.
+std::string Dump(const Game& game);
+
+}  // namespace reedfall::sim
