@@ -3,7 +3,7 @@ function(reedfall_warnings target)
   target_compile_options(${target} PRIVATE
     -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast
     -Wcast-align -Wunused -Woverloaded-virtual -Wnull-dereference
-    -Wdouble-promotion -Wformat=2 -Wimplicit-fallthrough)
+    -Wformat=2 -Wimplicit-fallthrough)
   if(REEDFALL_WARNINGS_AS_ERRORS)
     target_compile_options(${target} PRIVATE -Werror)
   endif()

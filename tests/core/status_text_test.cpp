@@ -1,0 +1,40 @@
+// The status texts: a prefix and a plain decimal number.
+#include <gtest/gtest.h>
+
+#include "screen/status_text.h"
+
+namespace reedfall {
+namespace {
+
+TEST(StatusText, ScoreIsPlainDecimalWithoutSeparatorOrFraction) {
+  EXPECT_EQ(FormatScore(0), "0");
+  EXPECT_EQ(FormatScore(18200), "18200");
+  EXPECT_EQ(FormatScore(93410), "93410");
+  EXPECT_EQ(FormatScore(1e17), "100000000000000000");
+  EXPECT_EQ(FormatScore(0.5), "0.5");
+  EXPECT_EQ(FormatScore(-0.0), "0");
+  EXPECT_EQ(StatusText(kHighScoreHitPrefix, 8700.0), "HighScore: 8700");
+}
+
+TEST(StatusText, CountersAreSignedDecimalWithoutPadding) {
+  EXPECT_EQ(StatusText(kTimeLeftPrefix, Int16{-5}), "Time Left: -5");
+  EXPECT_EQ(StatusText(kTimeLeftPrefix, Int16{-32768}), "Time Left: -32768");
+  EXPECT_EQ(StatusText(kShotsLeftPrefix, Int16{0}), "Shots Left: 0");
+  EXPECT_EQ(StatusText(kRoundPrefix, Int16{32767}), "Round: 32767");
+}
+
+TEST(Int16Counters, StayAtTheirBoundsInsteadOfOverflowing) {
+  Int16 low = -32767;
+  AddSaturating(low, -1);
+  EXPECT_EQ(low, -32768);
+  AddSaturating(low, -1);
+  EXPECT_EQ(low, -32768);
+  Int16 high = 32766;
+  AddSaturating(high, 5);
+  EXPECT_EQ(high, 32767);
+  AddSaturating(high, -2);
+  EXPECT_EQ(high, 32765);
+}
+
+}  // namespace
+}  // namespace reedfall
