@@ -1,0 +1,46 @@
+# Plays one replay through reedfall-sim and compares what it prints with what was recorded.
+#   -DSIM=<reedfall-sim> -DSCRIPT=<name.sim> -DMODE=file|stdin
+# Beside the script: name.out (standard output; none means nothing printed) and, for a
+# script that must fail, name.err (standard error, exactly) with exit status 2.
+cmake_minimum_required(VERSION 3.25)
+
+get_filename_component(dir "${SCRIPT}" DIRECTORY)
+get_filename_component(name "${SCRIPT}" NAME_WE)
+
+if(MODE STREQUAL "stdin")
+  execute_process(COMMAND "${SIM}" INPUT_FILE "${SCRIPT}"
+                  OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
+elseif(MODE STREQUAL "missing")
+  execute_process(COMMAND "${SIM}" "${SCRIPT}"
+                  OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
+  if(NOT status EQUAL 2 OR NOT err MATCHES "reedfall-sim: cannot read .*${name}")
+    message(FATAL_ERROR "an unreadable script gave status ${status} and: ${err}")
+  endif()
+  return()
+else()
+  execute_process(COMMAND "${SIM}" "${SCRIPT}"
+                  OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
+endif()
+
+set(want_out "")
+if(EXISTS "${dir}/${name}.out")
+  file(READ "${dir}/${name}.out" want_out)
+endif()
+set(want_err "")
+set(want_status 0)
+if(EXISTS "${dir}/${name}.err")
+  file(READ "${dir}/${name}.err" want_err)
+  set(want_status 2)
+endif()
+
+if(NOT status STREQUAL want_status)
+  message(FATAL_ERROR "exit status ${status}, expected ${want_status}; standard error:\n${err}")
+endif()
+if(NOT err STREQUAL want_err)
+  message(FATAL_ERROR "standard error differs.\nexpected:\n${want_err}\ngot:\n${err}")
+endif()
+if(NOT out STREQUAL want_out)
+  file(WRITE "${CMAKE_CURRENT_BINARY_DIR}/${name}.${MODE}.actual" "${out}")
+  message(FATAL_ERROR "output differs from ${name}.out; what it printed is in "
+                      "${CMAKE_CURRENT_BINARY_DIR}/${name}.${MODE}.actual")
+endif()
