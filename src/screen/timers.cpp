@@ -69,6 +69,7 @@ void TimerScheduler::AdvanceTo(std::int64_t target, TimerSink& sink, Lateness la
     if (lateness == Lateness::DropMissed && timer.nextDue <= target) {
       timer.nextDue = FirstDueAtOrAfter(timer.nextDue, timer.interval, target + 1);
     }
+    ++ticksRun_;
     sink.Tick(static_cast<TimerId>(next));
   }
   now_ = target;

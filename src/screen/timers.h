@@ -62,6 +62,8 @@ class TimerScheduler {
   void SetEnabled(TimerId id, bool enabled);
   [[nodiscard]] bool Enabled(TimerId id) const;
   [[nodiscard]] std::int64_t Now() const { return now_; }
+  // Ticks run since start, for benchmarks and the window's own accounting.
+  [[nodiscard]] std::uint64_t TicksRun() const { return ticksRun_; }
 
   // Runs every tick due up to and including `target` (>= Now()), then sets the clock to it.
   void AdvanceTo(std::int64_t target, TimerSink& sink, Lateness lateness = Lateness::RunEveryTick);
@@ -83,6 +85,7 @@ class TimerScheduler {
 
   std::array<Timer, kTimerCount> timers_{};
   std::int64_t now_ = 0;
+  std::uint64_t ticksRun_ = 0;
 };
 
 }  // namespace reedfall
