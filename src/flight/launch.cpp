@@ -18,13 +18,13 @@ int Draw(Game& g, int n) {
 
 Duck BlueDuck(Game& g) {
   GameState& s = g.state;
-  return {s.DuckFrame, s.DuckDown, s.DuckDir, s.DuckSpeed,
+  return {s.DuckFrame,       s.DuckDown,       s.DuckDir,       s.DuckSpeed,
           g.frmMain.imgDuck, TimerId::timDuck, TimerId::timDead};
 }
 
 Duck RedDuck(Game& g) {
   GameState& s = g.state;
-  return {s.RedFrame, s.RedDown, s.RedDir, s.RedSpeed,
+  return {s.RedFrame,        s.RedDown,         s.RedDir,         s.RedSpeed,
           g.frmMain.imgRedD, TimerId::timRDuck, TimerId::timRdead};
 }
 

@@ -113,7 +113,10 @@ inline constexpr std::array<LabelSpec, kLabelCount> kLabelTable{{
     {LabelId::lblS, "lblS", {2160, 6360, 1575, 255}, "Shot Used: 0", false},
     {LabelId::lblsl, "lblsl", {2160, 6000, 1575, 255}, "Shots Left: 35", false},
     {LabelId::lblsm, "lblsm", {2160, 6720, 1575, 255}, "Shots Missed: 0", false},
-    {LabelId::lblMessage, "lblMessage", {0, 1800, 7335, 615}, "Click Here To Start The Game!!!",
+    {LabelId::lblMessage,
+     "lblMessage",
+     {0, 1800, 7335, 615},
+     "Click Here To Start The Game!!!",
      true},
 }};
 

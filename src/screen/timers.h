@@ -79,7 +79,9 @@ class TimerScheduler {
   };
 
   Timer& At(TimerId id) { return timers_.at(static_cast<std::size_t>(id)); }
-  [[nodiscard]] const Timer& At(TimerId id) const { return timers_.at(static_cast<std::size_t>(id)); }
+  [[nodiscard]] const Timer& At(TimerId id) const {
+    return timers_.at(static_cast<std::size_t>(id));
+  }
   // Moves the quiet timers past the ticks that would come before (time, order).
   void SkipQuietTicks(std::int64_t time, int order, const TimerSink& sink);
 

@@ -182,8 +182,8 @@ LineResult Driver::Run(std::string_view line) {
       }
     } else if (command == "seed") {
       ExpectWords(words, 2);
-      random_.Seed(
-          static_cast<std::uint32_t>(ParseInteger(words[1], 0, std::numeric_limits<std::uint32_t>::max())));
+      random_.Seed(static_cast<std::uint32_t>(
+          ParseInteger(words[1], 0, std::numeric_limits<std::uint32_t>::max())));
     } else if (command == "dump") {
       ExpectWords(words, 1);
       result.output = Dump(game_);

@@ -95,34 +95,57 @@ class JsonWriter {
 
 void WriteState(JsonWriter& json, const GameState& s) {
   json.Open();
-  json.Key("DuckFrame"); json.Int(s.DuckFrame);
-  json.Key("DuckDown"); json.Bool(s.DuckDown);
-  json.Key("DuckDir"); json.Int(s.DuckDir);
-  json.Key("LaunchTop"); json.Int(s.LaunchTop);
-  json.Key("DuckSpeed"); json.Int(s.DuckSpeed);
-  json.Key("RedFrame"); json.Int(s.RedFrame);
-  json.Key("RedDown"); json.Bool(s.RedDown);
-  json.Key("RedDir"); json.Int(s.RedDir);
-  json.Key("RedSpeed"); json.Int(s.RedSpeed);
-  json.Key("TargetScore"); json.Number(s.TargetScore);
-  json.Key("Score"); json.Number(s.Score);
-  json.Key("DucksMissed"); json.Int(s.DucksMissed);
-  json.Key("DucksKilled"); json.Int(s.DucksKilled);
-  json.Key("TimeLeft"); json.Int(s.TimeLeft);
-  json.Key("ShotsLeft"); json.Int(s.ShotsLeft);
-  json.Key("ShotsUsed"); json.Int(s.ShotsUsed);
-  json.Key("ShotsMissed"); json.Int(s.ShotsMissed);
-  json.Key("Round"); json.Int(s.Round);
+  json.Key("DuckFrame");
+  json.Int(s.DuckFrame);
+  json.Key("DuckDown");
+  json.Bool(s.DuckDown);
+  json.Key("DuckDir");
+  json.Int(s.DuckDir);
+  json.Key("LaunchTop");
+  json.Int(s.LaunchTop);
+  json.Key("DuckSpeed");
+  json.Int(s.DuckSpeed);
+  json.Key("RedFrame");
+  json.Int(s.RedFrame);
+  json.Key("RedDown");
+  json.Bool(s.RedDown);
+  json.Key("RedDir");
+  json.Int(s.RedDir);
+  json.Key("RedSpeed");
+  json.Int(s.RedSpeed);
+  json.Key("TargetScore");
+  json.Number(s.TargetScore);
+  json.Key("Score");
+  json.Number(s.Score);
+  json.Key("DucksMissed");
+  json.Int(s.DucksMissed);
+  json.Key("DucksKilled");
+  json.Int(s.DucksKilled);
+  json.Key("TimeLeft");
+  json.Int(s.TimeLeft);
+  json.Key("ShotsLeft");
+  json.Int(s.ShotsLeft);
+  json.Key("ShotsUsed");
+  json.Int(s.ShotsUsed);
+  json.Key("ShotsMissed");
+  json.Int(s.ShotsMissed);
+  json.Key("Round");
+  json.Int(s.Round);
   json.Close();
 }
 
 void WritePicture(JsonWriter& json, const DuckPicture& picture) {
   json.Open();
-  json.Key("left"); json.Number(picture.Left);
-  json.Key("top"); json.Number(picture.Top);
-  json.Key("width"); json.Int(picture.Width);
-  json.Key("height"); json.Int(picture.Height);
-  json.Key("frame"); json.Int(picture.frame);
+  json.Key("left");
+  json.Number(picture.Left);
+  json.Key("top");
+  json.Number(picture.Top);
+  json.Key("width");
+  json.Int(picture.Width);
+  json.Key("height");
+  json.Int(picture.Height);
+  json.Key("frame");
+  json.Int(picture.frame);
   json.Close();
 }
 
@@ -131,36 +154,50 @@ void WritePicture(JsonWriter& json, const DuckPicture& picture) {
 std::string Dump(const Game& game) {
   JsonWriter json;
   json.Open();
-  json.Key("t"); json.Int(game.Now());
-  json.Key("state"); WriteState(json, game.state);
-  json.Key("GameStarted"); json.Bool(game.GameStarted);
+  json.Key("t");
+  json.Int(game.Now());
+  json.Key("state");
+  WriteState(json, game.state);
+  json.Key("GameStarted");
+  json.Bool(game.GameStarted);
 
-  json.Key("labels"); json.Open();
+  json.Key("labels");
+  json.Open();
   for (const LabelSpec& spec : kLabelTable) {
     const Label& label = game.frmMain.label(spec.id);
-    json.Key(spec.name); json.Open();
-    json.Key("caption"); json.String(label.Caption);
-    json.Key("visible"); json.Bool(label.Visible);
+    json.Key(spec.name);
+    json.Open();
+    json.Key("caption");
+    json.String(label.Caption);
+    json.Key("visible");
+    json.Bool(label.Visible);
     json.Close();
   }
   json.Close();
 
-  json.Key("pictures"); json.Open();
-  json.Key("imgDuck"); WritePicture(json, game.frmMain.imgDuck);
-  json.Key("imgRedD"); WritePicture(json, game.frmMain.imgRedD);
+  json.Key("pictures");
+  json.Open();
+  json.Key("imgDuck");
+  WritePicture(json, game.frmMain.imgDuck);
+  json.Key("imgRedD");
+  WritePicture(json, game.frmMain.imgRedD);
   json.Close();
 
-  json.Key("timers"); json.Open();
+  json.Key("timers");
+  json.Open();
   for (const TimerSpec& spec : kTimerTable) {
-    json.Key(spec.name); json.Bool(game.Enabled(spec.id));
+    json.Key(spec.name);
+    json.Bool(game.Enabled(spec.id));
   }
   json.Close();
 
   json.Key("msgbox");
   if (const auto box = game.OpenBox()) {
     json.Open();
-    json.Key("title"); json.String(box->title);
-    json.Key("text"); json.String(box->text);
+    json.Key("title");
+    json.String(box->title);
+    json.Key("text");
+    json.String(box->text);
     json.Close();
   } else {
     json.Null();

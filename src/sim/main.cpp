@@ -40,8 +40,8 @@ int main(int argc, char** argv) {
     const ssize_t length = getline(&line, &capacity, input);
     if (length < 0) {
       if (std::ferror(input) != 0) {
-        std::fprintf(stderr, "reedfall-sim: cannot read %s: %s\n", fromStdin ? "standard input" : argv[1],
-                     std::strerror(errno));
+        std::fprintf(stderr, "reedfall-sim: cannot read %s: %s\n",
+                     fromStdin ? "standard input" : argv[1], std::strerror(errno));
         status = kScriptError;
       }
       break;

@@ -67,7 +67,8 @@ class TestGame {
 
   // A click in the middle of a duck's picture, the way a player aims.
   std::optional<Control> ClickMiddleOf(const DuckPicture& duck) {
-    return game.Click(std::floor(duck.Left) + duck.Width / 2, std::floor(duck.Top) + duck.Height / 2);
+    return game.Click(std::floor(duck.Left) + duck.Width / 2,
+                      std::floor(duck.Top) + duck.Height / 2);
   }
 
   // Puts the blue duck in open sky, flying, the way a launch would, without drawing.

@@ -1,11 +1,12 @@
 // Launches, the flight tick and the fall tick of both ducks.
+#include "flight/flight.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "fake_platform.h"
 #include "flight/fall.h"
-#include "flight/flight.h"
 #include "flight/launch.h"
 
 namespace reedfall::testing {
@@ -125,12 +126,11 @@ TEST_P(FrameSequences, FirstTickShowsTheFrameAfterTheLaunchValueThenAPairAlterna
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ByClassAndDirection, FrameSequences,
-    ::testing::Values(FrameSequenceCase{0, 0, {3, 0, 1, 0, 1, 0}},
-                      FrameSequenceCase{0.5, 0, {4, 2, 3, 2, 3, 2}},
-                      FrameSequenceCase{0, 0.5, {5, 4, 5, 4, 5, 4}},
-                      FrameSequenceCase{0.5, 0.5, {7, 6, 7, 6, 7, 6}}));
+INSTANTIATE_TEST_SUITE_P(ByClassAndDirection, FrameSequences,
+                         ::testing::Values(FrameSequenceCase{0, 0, {3, 0, 1, 0, 1, 0}},
+                                           FrameSequenceCase{0.5, 0, {4, 2, 3, 2, 3, 2}},
+                                           FrameSequenceCase{0, 0.5, {5, 4, 5, 4, 5, 4}},
+                                           FrameSequenceCase{0.5, 0.5, {7, 6, 7, 6, 7, 6}}));
 
 TEST(FlightTick, TheBlueDuckAlternatesBetweenItsTwoHeightsWhenFlyingFast) {
   TestGame t;

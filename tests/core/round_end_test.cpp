@@ -84,9 +84,8 @@ struct RoundRow {
 
 TEST_F(RoundEnd, EachWonRoundSetsTheNextClockAndTargetFromTheRoundTable) {
   const RoundRow table[] = {
-      {2, 115, 18200, false}, {3, 90, 43200, false}, {4, 75, 68200, false},
-      {5, 60, 93200, false},  {6, 45, 93260, true},  {7, 45, 93330, true},
-      {8, 45, 93410, true},
+      {2, 115, 18200, false}, {3, 90, 43200, false}, {4, 75, 68200, false}, {5, 60, 93200, false},
+      {6, 45, 93260, true},   {7, 45, 93330, true},  {8, 45, 93410, true},
   };
   t.s().Score = 1e6;
   for (const RoundRow& row : table) {

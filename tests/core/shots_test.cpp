@@ -66,8 +66,8 @@ TEST_F(Shots, EveryPieceOfSceneryIsAMissWhateverItsIndex) {
     double y;
     Control control;
   } points[] = {
-      {100, 100, Control::imgback},  {3000, 3300, Control::imgTop},
-      {100, 3300, Control::Image1_0}, {7000, 3300, Control::Image1_1},
+      {100, 100, Control::imgback},    {3000, 3300, Control::imgTop},
+      {100, 3300, Control::Image1_0},  {7000, 3300, Control::Image1_1},
       {3000, 5000, Control::Image1_2},
   };
   int misses = 0;

@@ -110,8 +110,8 @@ TEST(Soak, RandomPlayKeepsTheCountersAndTheDucksConsistent) {
   EXPECT_GE(tally.highestRound, 3);
   RecordProperty("won", tally.won);
   RecordProperty("lost", tally.lost);
-  std::printf("soak: %d games, %d won rounds, %d lost, %d hits, highest round %d\n", kGames, tally.won,
-              tally.lost, tally.hits, tally.highestRound);
+  std::printf("soak: %d games, %d won rounds, %d lost, %d hits, highest round %d\n", kGames,
+              tally.won, tally.lost, tally.hits, tally.highestRound);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // The status texts: a prefix and a plain decimal number.
-#include <gtest/gtest.h>
-
 #include "screen/status_text.h"
+
+#include <gtest/gtest.h>
 
 namespace reedfall {
 namespace {

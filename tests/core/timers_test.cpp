@@ -1,13 +1,13 @@
 // The timer rules the game depends on: first tick one interval after switching on, a running
 // timer left undisturbed by another switch-on, ties in table order, and idle poll ticks
 // skipped without changing what happens.
+#include "screen/timers.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <utility>
 #include <vector>
-
-#include "screen/timers.h"
 
 namespace reedfall {
 namespace {
@@ -98,8 +98,9 @@ TEST_F(SchedulerTest, TicksDueTogetherRunInTableOrder) {
       at600.push_back(id);
     }
   }
-  EXPECT_EQ(at600, (std::vector<TimerId>{TimerId::timDuck, TimerId::timRDuck, TimerId::timDead,
-                                         TimerId::timRdead, TimerId::timleft, TimerId::timWinLose}));
+  EXPECT_EQ(at600,
+            (std::vector<TimerId>{TimerId::timDuck, TimerId::timRDuck, TimerId::timDead,
+                                  TimerId::timRdead, TimerId::timleft, TimerId::timWinLose}));
 }
 
 TEST_F(SchedulerTest, ATickThatSwitchesOffALaterTimerDueAtTheSameTimeStopsIt) {
@@ -169,7 +170,7 @@ TEST_F(SchedulerTest, SkippingQuietTicksMatchesRunningEveryOne) {
   const auto [skipped, skippedCount] = run(true);
   EXPECT_EQ(everyTick, skipped);
   EXPECT_GT(everyTick.size(), 100U);
-  EXPECT_GT(everyCount, 19000U);  // the poll really ran every millisecond there
+  EXPECT_GT(everyCount, 19000U);            // the poll really ran every millisecond there
   EXPECT_EQ(skippedCount, skipped.size());  // no tick was woken for nothing
 }
 

@@ -1,7 +1,8 @@
 // The driver's contract beyond the recorded games: the dump's shape, number parsing, and
 // answering line by line through a pipe.
-#include <gtest/gtest.h>
+#include "sim/driver.h"
 
+#include <gtest/gtest.h>
 #include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -9,8 +10,6 @@
 #include <array>
 #include <csignal>
 #include <string>
-
-#include "sim/driver.h"
 
 namespace reedfall::sim {
 namespace {
@@ -46,8 +45,8 @@ TEST(Dump, PrintsEveryKeyInOrderOnOneLine) {
   EXPECT_EQ(out.substr(out.size() - tail.size()), tail);
   EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 1);
   const std::size_t labels = out.find("\"labels\"");
-  for (const char* name : {"lbltime", "lblRound", "lblHS", "lblDK", "lbldm", "lblS", "lblsl",
-                           "lblsm", "lblMessage"}) {
+  for (const char* name :
+       {"lbltime", "lblRound", "lblHS", "lblDK", "lbldm", "lblS", "lblsl", "lblsm", "lblMessage"}) {
     const std::size_t at = out.find(std::string("\"") + name + "\": {\"caption\"");
     EXPECT_NE(at, std::string::npos) << name;
     EXPECT_GT(at, labels) << name;
