@@ -77,7 +77,7 @@ QImage SpriteSheet() {
 
   QImage sheet(width, height, QImage::Format_ARGB32_Premultiplied);
   sheet.fill(kBackground);
-  sheets::DrawText(sheet, QPoint(kMargin, kMargin), QStringLiteral("Reedfall: duck frames, icon and pointer"), 3,
+  sheets::DrawText(sheet, QPoint(kMargin, kMargin), QStringLiteral("Reedfall: duck frames with icon and pointer"), 3,
                    QColor::fromRgb(kLabelColour));
 
   QPainter painter(&sheet);
