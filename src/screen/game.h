@@ -26,7 +26,7 @@ struct MessageBoxText {
 class Game final : private TimerSink {
  public:
   // Creates the window with its controls as designed and runs Form_Load.
-  explicit Game(Platform platform);
+  explicit Game(Platform host);
 
   GameState state;  // the game's variables
   MainWindowControls frmMain;

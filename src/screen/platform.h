@@ -16,7 +16,9 @@ class MessageBoxHost {
  protected:
   MessageBoxHost() = default;
   MessageBoxHost(const MessageBoxHost&) = default;
+  MessageBoxHost(MessageBoxHost&&) = default;
   MessageBoxHost& operator=(const MessageBoxHost&) = default;
+  MessageBoxHost& operator=(MessageBoxHost&&) = default;
 };
 
 class RandomSource {
@@ -30,7 +32,9 @@ class RandomSource {
  protected:
   RandomSource() = default;
   RandomSource(const RandomSource&) = default;
+  RandomSource(RandomSource&&) = default;
   RandomSource& operator=(const RandomSource&) = default;
+  RandomSource& operator=(RandomSource&&) = default;
 };
 
 class ProgramHost {
@@ -42,7 +46,9 @@ class ProgramHost {
  protected:
   ProgramHost() = default;
   ProgramHost(const ProgramHost&) = default;
+  ProgramHost(ProgramHost&&) = default;
   ProgramHost& operator=(const ProgramHost&) = default;
+  ProgramHost& operator=(ProgramHost&&) = default;
 };
 
 struct Platform {

@@ -47,7 +47,9 @@ class TimerSink {
  protected:
   TimerSink() = default;
   TimerSink(const TimerSink&) = default;
+  TimerSink(TimerSink&&) = default;
   TimerSink& operator=(const TimerSink&) = default;
+  TimerSink& operator=(TimerSink&&) = default;
 };
 
 // How to treat ticks that fell more than an interval behind the clock. The virtual clock
