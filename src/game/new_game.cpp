@@ -35,6 +35,17 @@ void mnuNewGame_Click(Game& g) { NewGame(g); }
 
 void mnuEnd_Click(Game& g) { g.EndProgram(); }
 
+void WriteRoundCounterLabels(Game& g) {
+  const GameState& s = g.state;
+  MainWindowControls& w = g.frmMain;
+  using enum LabelId;
+  w.label(lblDK).Caption = StatusText(kDucksKilledPrefix, s.DucksKilled);
+  w.label(lblS).Caption = StatusText(kShotsUsedPrefix, s.ShotsUsed);
+  w.label(lblsl).Caption = StatusText(kShotsLeftPrefix, s.ShotsLeft);
+  w.label(lblsm).Caption = StatusText(kShotsMissedPrefix, s.ShotsMissed);
+  w.label(lbldm).Caption = StatusText(kDucksMissedPrefix, s.DucksMissed);
+}
+
 void NewGame(Game& g) {
   GameState& s = g.state;
   MainWindowControls& w = g.frmMain;
@@ -56,11 +67,7 @@ void NewGame(Game& g) {
   // The time label keeps its old text until the countdown's first tick.
   w.label(lblRound).Caption = StatusText(kRoundPrefix, s.Round);
   w.label(lblHS).Caption = StatusText(kHighScoreNewGamePrefix, s.Score);
-  w.label(lblDK).Caption = StatusText(kDucksKilledPrefix, s.DucksKilled);
-  w.label(lblS).Caption = StatusText(kShotsUsedPrefix, s.ShotsUsed);
-  w.label(lblsl).Caption = StatusText(kShotsLeftPrefix, s.ShotsLeft);
-  w.label(lblsm).Caption = StatusText(kShotsMissedPrefix, s.ShotsMissed);
-  w.label(lbldm).Caption = StatusText(kDucksMissedPrefix, s.DucksMissed);
+  WriteRoundCounterLabels(g);
 
   g.Disable(timRdead);
   g.Disable(timRDuck);

@@ -12,4 +12,7 @@ void mnuEnd_Click(Game& g);
 // Round 1, score 0, fresh counters and labels; the red duck parked, the blue one launched.
 void NewGame(Game& g);
 
+// Rewrites the labels of the round's counters: kills, shots used, left and missed, ducks missed.
+void WriteRoundCounterLabels(Game& g);
+
 }  // namespace reedfall

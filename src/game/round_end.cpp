@@ -109,11 +109,7 @@ void RoundWonAfterBox(Game& g) {
   // The score label keeps the text of the last hit.
   w.label(lbltime).Caption = StatusText(kTimeLeftPrefix, s.TimeLeft);
   w.label(lblRound).Caption = StatusText(kRoundPrefix, s.Round);
-  w.label(lblDK).Caption = StatusText(kDucksKilledPrefix, s.DucksKilled);
-  w.label(lblS).Caption = StatusText(kShotsUsedPrefix, s.ShotsUsed);
-  w.label(lblsl).Caption = StatusText(kShotsLeftPrefix, s.ShotsLeft);
-  w.label(lblsm).Caption = StatusText(kShotsMissedPrefix, s.ShotsMissed);
-  w.label(lbldm).Caption = StatusText(kDucksMissedPrefix, s.DucksMissed);
+  WriteRoundCounterLabels(g);
 
   LaunchDuck(g);
   LaunchRedDuck(g);

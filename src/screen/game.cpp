@@ -1,5 +1,7 @@
 #include "screen/game.h"
 
+#include <array>
+
 #include "flight/fall.h"
 #include "flight/flight.h"
 #include "game/new_game.h"
@@ -11,39 +13,39 @@ namespace reedfall {
 
 Game::Game(Platform host) : platform(host) { Form_Load(*this); }
 
+namespace {
+
+// Which handler each play-field control runs for a click and for a double-click's second
+// press, in stacking order. The start prompt has no double-click handler.
+struct ControlHandlers {
+  void (*click)(Game&);
+  void (*dblClick)(Game&);
+};
+
+constexpr std::array<ControlHandlers, kControlCount> kHandlers{{
+    {imgRedD_Click, imgRedD_DblClick},
+    {[](Game& g) { Image1_Click(g, 2); }, [](Game& g) { Image1_DblClick(g, 2); }},
+    {[](Game& g) { Image1_Click(g, 1); }, [](Game& g) { Image1_DblClick(g, 1); }},
+    {[](Game& g) { Image1_Click(g, 0); }, [](Game& g) { Image1_DblClick(g, 0); }},
+    {imgDuck_Click, imgDuck_DblClick},
+    {lblMessage_Click, nullptr},
+    {imgTop_Click, imgTop_DblClick},
+    {imgback_Click, imgback_DblClick},
+}};
+
+const ControlHandlers& HandlersOf(Control control) {
+  return kHandlers.at(static_cast<std::size_t>(control));
+}
+
+}  // namespace
+
 std::optional<Control> Game::Click(double x, double y) {
   if (InputBlocked()) {
     return std::nullopt;
   }
   const std::optional<Control> control = frmMain.ControlAt(x, y);
-  if (!control) {
-    return std::nullopt;
-  }
-  switch (*control) {
-    case Control::imgRedD:
-      imgRedD_Click(*this);
-      break;
-    case Control::Image1_2:
-      Image1_Click(*this, 2);
-      break;
-    case Control::Image1_1:
-      Image1_Click(*this, 1);
-      break;
-    case Control::Image1_0:
-      Image1_Click(*this, 0);
-      break;
-    case Control::imgDuck:
-      imgDuck_Click(*this);
-      break;
-    case Control::lblMessage:
-      lblMessage_Click(*this);
-      break;
-    case Control::imgTop:
-      imgTop_Click(*this);
-      break;
-    case Control::imgback:
-      imgback_Click(*this);
-      break;
+  if (control) {
+    HandlersOf(*control).click(*this);
   }
   return control;
 }
@@ -52,30 +54,8 @@ void Game::DblClickOn(Control control) {
   if (InputBlocked()) {
     return;
   }
-  switch (control) {
-    case Control::imgRedD:
-      imgRedD_DblClick(*this);
-      break;
-    case Control::Image1_2:
-      Image1_DblClick(*this, 2);
-      break;
-    case Control::Image1_1:
-      Image1_DblClick(*this, 1);
-      break;
-    case Control::Image1_0:
-      Image1_DblClick(*this, 0);
-      break;
-    case Control::imgDuck:
-      imgDuck_DblClick(*this);
-      break;
-    case Control::lblMessage:
-      break;  // the start prompt has no double-click handler
-    case Control::imgTop:
-      imgTop_DblClick(*this);
-      break;
-    case Control::imgback:
-      imgback_DblClick(*this);
-      break;
+  if (const auto handler = HandlersOf(control).dblClick) {
+    handler(*this);
   }
 }
 
