@@ -3,7 +3,6 @@
 #include <QRect>
 #include <QString>
 #include <QtGlobal>
-
 #include <array>
 #include <cstddef>
 #include <utility>

@@ -6,7 +6,6 @@
 #include <QRect>
 #include <QSet>
 #include <QSize>
-
 #include <string>
 #include <vector>
 
@@ -72,7 +71,8 @@ TEST(DuckFrames, StandOnATransparentBackgroundWithSolidPixels) {
     const QImage image = Get(f);
     const int r = image.width() - 1;
     const int b = image.height() - 1;
-    EXPECT_FALSE(Opaque(image, 0, 0) || Opaque(image, r, 0) || Opaque(image, 0, b) || Opaque(image, r, b))
+    EXPECT_FALSE(Opaque(image, 0, 0) || Opaque(image, r, 0) || Opaque(image, 0, b) ||
+                 Opaque(image, r, b))
         << Name(f);
     int drawn = 0;
     for (int y = 0; y < image.height(); ++y) {
@@ -102,9 +102,10 @@ struct Mirror {
 
 TEST(DuckFrames, RightwardFramesMirrorLeftwardOnesPixelForPixel) {
   const Mirror mirrors[] = {
-      {DuckColour::Blue, 6, 4}, {DuckColour::Blue, 7, 5}, {DuckColour::Blue, 10, 9}, {DuckColour::Blue, 3, 0},
-      {DuckColour::Blue, 2, 1}, {DuckColour::Red, 6, 4},  {DuckColour::Red, 7, 5},   {DuckColour::Red, 10, 9},
-      {DuckColour::Red, 2, 0},  {DuckColour::Red, 3, 1},
+      {DuckColour::Blue, 6, 4}, {DuckColour::Blue, 7, 5}, {DuckColour::Blue, 10, 9},
+      {DuckColour::Blue, 3, 0}, {DuckColour::Blue, 2, 1}, {DuckColour::Red, 6, 4},
+      {DuckColour::Red, 7, 5},  {DuckColour::Red, 10, 9}, {DuckColour::Red, 2, 0},
+      {DuckColour::Red, 3, 1},
   };
   for (const Mirror m : mirrors) {
     const QImage frame = DuckFrame(m.colour, m.frame);
@@ -188,7 +189,8 @@ TEST(Scenery, TopShowsSkyAboveAndSoilAlongTheBottom) {
   for (int x = 0; x < top.width(); ++x) {
     const QRgb soil = top.pixel(x, top.height() - 1);
     ASSERT_EQ(qAlpha(soil), 255) << "column " << x;
-    EXPECT_TRUE(qRed(soil) > qGreen(soil) && qGreen(soil) > qBlue(soil)) << "brown soil at column " << x;
+    EXPECT_TRUE(qRed(soil) > qGreen(soil) && qGreen(soil) > qBlue(soil))
+        << "brown soil at column " << x;
   }
 }
 
@@ -197,7 +199,8 @@ TEST(Scenery, PiecesAreCutFromTheTopAtTheirPlaces) {
     int element;
     QRect from;
   };
-  const Cut cuts[] = {{0, QRect(0, 0, 68, 164)}, {1, QRect(418, 0, 69, 164)}, {2, QRect(0, 92, 489, 72)}};
+  const Cut cuts[] = {
+      {0, QRect(0, 0, 68, 164)}, {1, QRect(418, 0, 69, 164)}, {2, QRect(0, 92, 489, 72)}};
   const QImage top = SceneryTop();
   for (const Cut& cut : cuts) {
     const QImage piece = SceneryPiece(cut.element);
@@ -265,7 +268,8 @@ TEST(Icon, IsTheBlueDuckAt32By32InAtMost256Colours) {
     }
   }
   EXPECT_LE(colours.size(), 256);
-  EXPECT_FALSE(Opaque(icon, 0, 0) || Opaque(icon, 31, 0) || Opaque(icon, 0, 31) || Opaque(icon, 31, 31));
+  EXPECT_FALSE(Opaque(icon, 0, 0) || Opaque(icon, 31, 0) || Opaque(icon, 0, 31) ||
+               Opaque(icon, 31, 31));
   EXPECT_TRUE(colours.contains(qRgb(0, 0, 128)) && colours.contains(qRgb(160, 0, 128)));
   // Facing the player: the hit pose is the same on both sides.
   EXPECT_EQ(icon, icon.mirrored(true, false));
@@ -290,7 +294,8 @@ TEST(Crosshair, HotSpotIsTheMiddleOfTheRedDotInsideTheRing) {
         ++black;
         // The ring and its ticks are centred on the dot.
         const QPoint opposite = 2 * hot - QPoint(x, y);
-        EXPECT_TRUE(cursor.rect().contains(opposite) && cursor.pixel(opposite) == p) << x << "," << y;
+        EXPECT_TRUE(cursor.rect().contains(opposite) && cursor.pixel(opposite) == p)
+            << x << "," << y;
       } else {
         EXPECT_EQ(qAlpha(p), 0) << "only black, red and clear at " << x << "," << y;
       }

@@ -10,7 +10,6 @@
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
-
 #include <array>
 #include <cstdio>
 
@@ -44,8 +43,8 @@ QImage Zoomed(const QImage& image, int zoom) {
 
 // Draws `picture` at 1x and at 4x on sky-coloured boxes, the 4x box `box4` big, with a label
 // above and `note` beside the 1x copy. Returns the height used.
-int DrawCell(QPainter& painter, QImage& sheet, QPoint at, const QString& label, const QImage& picture,
-             QSize box4, const QString& note) {
+int DrawCell(QPainter& painter, QImage& sheet, QPoint at, const QString& label,
+             const QImage& picture, QSize box4, const QString& note) {
   painter.end();
   sheets::DrawText(sheet, at, label, kLabelScale, QColor::fromRgb(kLabelColour));
   painter.begin(&sheet);
@@ -57,7 +56,8 @@ int DrawCell(QPainter& painter, QImage& sheet, QPoint at, const QString& label, 
   painter.fillRect(QRect(QPoint(at.x(), top1), box1), assets::SkyColour());
   painter.drawImage(QPoint(at.x(), top1), picture);
   painter.end();
-  sheets::DrawText(sheet, QPoint(at.x() + box1.width() + 8, top1 + (box1.height() - kLabelHeight) / 2),
+  sheets::DrawText(sheet,
+                   QPoint(at.x() + box1.width() + 8, top1 + (box1.height() - kLabelHeight) / 2),
                    note, kLabelScale, QColor::fromRgb(kNoteColour));
   painter.begin(&sheet);
   return top1 + box1.height() - at.y();
@@ -73,21 +73,24 @@ QImage SpriteSheet() {
   const int rowHeight = kLabelHeight + 6 + frameBox4.height() + 8 + 31 + 24;
   const int width = kMargin + reedfall::kFrameCount * cellWidth;
   const int titleHeight = 3 * sheets::kGlyphHeight + 20;
-  const int height = kMargin + titleHeight + 2 * rowHeight + kLabelHeight + 6 + 32 * kZoom + 8 + 32 + kMargin;
+  const int height =
+      kMargin + titleHeight + 2 * rowHeight + kLabelHeight + 6 + 32 * kZoom + 8 + 32 + kMargin;
 
   QImage sheet(width, height, QImage::Format_ARGB32_Premultiplied);
   sheet.fill(kBackground);
-  sheets::DrawText(sheet, QPoint(kMargin, kMargin), QStringLiteral("Reedfall: duck frames with icon and pointer"), 3,
+  sheets::DrawText(sheet, QPoint(kMargin, kMargin),
+                   QStringLiteral("Reedfall: duck frames with icon and pointer"), 3,
                    QColor::fromRgb(kLabelColour));
 
   QPainter painter(&sheet);
   int y = kMargin + titleHeight;
   for (const DuckColour colour : {DuckColour::Blue, DuckColour::Red}) {
-    const QString name = colour == DuckColour::Blue ? QStringLiteral("blue") : QStringLiteral("red");
+    const QString name =
+        colour == DuckColour::Blue ? QStringLiteral("blue") : QStringLiteral("red");
     for (int index = 0; index < reedfall::kFrameCount; ++index) {
       const QImage frame = assets::DuckFrame(colour, index);
-      DrawCell(painter, sheet, QPoint(kMargin + index * cellWidth, y), QStringLiteral("%1 %2").arg(name).arg(index),
-               frame, frameBox4, SizeNote(frame));
+      DrawCell(painter, sheet, QPoint(kMargin + index * cellWidth, y),
+               QStringLiteral("%1 %2").arg(name).arg(index), frame, frameBox4, SizeNote(frame));
     }
     y += rowHeight;
   }
@@ -97,7 +100,8 @@ QImage SpriteSheet() {
   DrawCell(painter, sheet, QPoint(kMargin, y), QStringLiteral("icon"), icon, box4, SizeNote(icon));
   const QImage pointer = assets::Crosshair();
   const QPoint hot = assets::CrosshairHotSpot();
-  DrawCell(painter, sheet, QPoint(kMargin + 2 * cellWidth, y), QStringLiteral("pointer"), pointer, box4,
+  DrawCell(painter, sheet, QPoint(kMargin + 2 * cellWidth, y), QStringLiteral("pointer"), pointer,
+           box4,
            QStringLiteral("%1 hot spot %2,%3").arg(SizeNote(pointer)).arg(hot.x()).arg(hot.y()));
   return sheet;
 }
