@@ -1,0 +1,60 @@
+// The window's client area: the play field with its pictures above, the status labels on black
+// below. Both paint the look the window last took of the model; the area hands every mouse
+// press and double-click, in its own pixels, to the game.
+#pragma once
+
+#include <QFont>
+#include <QWidget>
+
+#include "app/look.h"
+
+namespace reedfall::app {
+
+class GameHost;
+
+inline constexpr int kClientWidthPx = kClientWidth / kTwipsPerPixel;
+inline constexpr int kClientHeightPx = kClientHeight / kTwipsPerPixel;
+inline constexpr int kFieldHeightPx = kFieldBottomTwips / kTwipsPerPixel;
+
+// The layout counts 15 twips to a pixel, that is 96 dots an inch; the fonts are sized in
+// pixels at that resolution so that the texts fit their labels whatever the screen's DPI.
+QFont StatusFont();   // Arial 9.75 pt
+QFont MessageFont();  // Arial 14.25 pt
+
+// Sky, scenery, ducks and the message label, stacked as the game stacks them. The crosshair
+// shows over all of it.
+class PlayField final : public QWidget {
+  Q_OBJECT
+
+ public:
+  PlayField(const Look& look, QWidget* parent);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  const Look& look_;
+  QFont messageFont_;
+};
+
+class ClientArea final : public QWidget {
+  Q_OBJECT
+
+ public:
+  ClientArea(const Look& look, GameHost& host, QWidget* parent = nullptr);
+
+  [[nodiscard]] PlayField* field() const { return field_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+ private:
+  const Look& look_;
+  GameHost& host_;
+  PlayField* field_;
+  QFont statusFont_;
+};
+
+}  // namespace reedfall::app

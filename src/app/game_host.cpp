@@ -1,0 +1,107 @@
+#include "app/game_host.h"
+
+#include <chrono>
+
+namespace reedfall::app {
+
+namespace {
+
+std::uint64_t WallClockSeed() {
+  return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+}
+
+QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+ClockSeededRandom::ClockSeededRandom() : generator_(WallClockSeed()) {}
+
+void ClockSeededRandom::Randomize() { generator_.Seed(WallClockSeed()); }
+
+GameHost::GameHost(GameClock& clock, RandomSource* random, QObject* parent)
+    : QObject(parent),
+      clock_(clock),
+      game_(Platform{*this, random != nullptr ? *random : ownRandom_, *this}) {
+  clock_.SetWakeHandler([this] {
+    CatchUp();
+    Settle();
+  });
+  Settle();
+}
+
+void GameHost::Press(QPointF clientPx) {
+  CatchUp();
+  lastPressed_ = game_.Click(clientPx.x() * kTwipsPerPixel, clientPx.y() * kTwipsPerPixel);
+  Settle();
+}
+
+void GameHost::DoubleClick() {
+  CatchUp();
+  if (lastPressed_) {
+    game_.DblClickOn(*lastPressed_);
+  }
+  lastPressed_.reset();
+  Settle();
+}
+
+void GameHost::NewGame() {
+  CatchUp();
+  game_.MenuNewGame();
+  Settle();
+}
+
+void GameHost::End() {
+  game_.MenuEnd();
+  Settle();
+}
+
+void GameHost::Close() {
+  game_.CloseButton();
+  // The game ignores its close button while a box is open, where the player cannot reach it;
+  // a close that arrives anyway (the session ending, say) still ends the program.
+  if (!game_.Ended()) {
+    game_.EndProgram();
+  }
+  Settle();
+}
+
+void GameHost::BoxClosed() {
+  CatchUp();
+  game_.MessageBoxOk();
+  Settle();
+}
+
+void GameHost::ShowMessageBox(std::string_view text, std::string_view title) {
+  // The game is in the middle of a tick; the box opens once it has returned.
+  pendingBox_ = MessageBoxText{title, text};
+}
+
+void GameHost::EndProgram() { endPending_ = true; }
+
+void GameHost::CatchUp() {
+  // A late wake-up runs each timer once for the intervals it missed, as a busy desktop does.
+  game_.AdvanceTo(clock_.Now(), Lateness::DropMissed);
+}
+
+void GameHost::Settle() {
+  if (endPending_) {
+    clock_.WakeAt(std::nullopt);
+    pendingBox_.reset();
+    if (!endAnnounced_) {
+      endAnnounced_ = true;
+      emit ended();
+    }
+    return;
+  }
+  emit changed();
+  if (pendingBox_) {
+    const MessageBoxText box = *pendingBox_;
+    pendingBox_.reset();
+    emit boxOpened(ToQString(box.title), ToQString(box.text));
+  }
+  clock_.WakeAt(game_.NextWake());
+}
+
+}  // namespace reedfall::app

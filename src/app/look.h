@@ -1,0 +1,66 @@
+// What the window shows of the model, in pixels of the client area: the ducks' places and
+// frames and the labels' texts. The window keeps the look it last painted and repaints only
+// the places where a new look differs from it.
+#pragma once
+
+#include <array>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include <QRect>
+
+#include "screen/controls.h"
+
+namespace reedfall::app {
+
+// Twips to pixels. A click lands at the twips of its pixel's top-left corner, so a picture is
+// painted from the first whole pixel at or after its Left and Top: then the pixels painted for
+// it are exactly those whose clicks fall inside its rectangle, also where the rules leave a
+// duck between two pixels.
+inline int PixelOf(double twips) {
+  return static_cast<int>(std::ceil(twips / kTwipsPerPixel));
+}
+
+inline QRect PixelRect(const Rect& twips) {
+  const int left = PixelOf(twips.left);
+  const int top = PixelOf(twips.top);
+  return {left, top, PixelOf(twips.left + twips.width) - left,
+          PixelOf(twips.top + twips.height) - top};
+}
+
+inline QRect PixelRect(const Picture& picture) { return PixelRect(RectOf(picture)); }
+
+// The play field ends where its lowest picture ends; the status area lies below it.
+inline constexpr int kFieldBottomTwips = 5580;
+
+struct DuckLook {
+  QRect rect;
+  int frame = 0;
+  bool operator==(const DuckLook&) const = default;
+};
+
+struct LabelLook {
+  std::string caption;
+  bool visible = false;
+  bool operator==(const LabelLook&) const = default;
+};
+
+struct Look {
+  DuckLook blue;
+  DuckLook red;
+  std::array<LabelLook, kLabelCount> labels;
+
+  [[nodiscard]] const LabelLook& label(LabelId id) const {
+    return labels.at(static_cast<std::size_t>(id));
+  }
+};
+
+Look LookOf(const MainWindowControls& controls);
+
+// Where `after` differs from `before`, in pixels of the client area: both places of a duck
+// that moved or changed its frame, and the whole rectangle of a label whose text or
+// visibility changed.
+std::vector<QRect> ChangedRects(const Look& before, const Look& after);
+
+}  // namespace reedfall::app

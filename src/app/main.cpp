@@ -1,0 +1,21 @@
+// Reedfall: the window over the game, in real time.
+#include <QApplication>
+
+#include "app/clock.h"
+#include "app/game_host.h"
+#include "app/main_window.h"
+#include "app/startup.h"
+
+int main(int argc, char** argv) {
+  using namespace reedfall::app;
+  PrepareHighDpi();
+  QApplication application(argc, argv);
+  PrepareApplication();
+
+  SteadyClock clock;
+  GameHost host(clock);
+  MainWindow window(host);
+  QObject::connect(&host, &GameHost::ended, &application, &QCoreApplication::quit);
+  window.show();
+  return QApplication::exec();
+}

@@ -1,0 +1,91 @@
+#include "app/main_window.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QScreen>
+
+#include "app/client_area.h"
+#include "app/game_host.h"
+#include "reedfall_assets.h"
+
+namespace reedfall::app {
+
+MainWindow::MainWindow(GameHost& host, QWidget* parent)
+    : QMainWindow(parent),
+      host_(host),
+      look_(LookOf(host.game().frmMain)),
+      client_(new ClientArea(look_, host, this)),
+      newGame_(nullptr),
+      end_(nullptr) {
+  setWindowTitle(QStringLiteral("Reedfall"));
+  setWindowIcon(QIcon(QPixmap::fromImage(assets::WindowIcon())));
+  // A fixed border with a close button and nothing else; the flags must be in place before
+  // the window is first shown.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint);
+
+  // No shortcuts: only the access keys of the captions.
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  newGame_ = file->addAction(QStringLiteral("&New Game"));
+  end_ = file->addAction(QStringLiteral("&End"));
+  connect(newGame_, &QAction::triggered, &host_, &GameHost::NewGame);
+  connect(end_, &QAction::triggered, &host_, &GameHost::End);
+
+  setCentralWidget(client_);
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+  connect(&host_, &GameHost::changed, this, &MainWindow::Refresh);
+  connect(&host_, &GameHost::boxOpened, this, &MainWindow::OpenBox);
+  // The game has ended: the window goes at once, and the program with it.
+  connect(&host_, &GameHost::ended, this, &QWidget::hide);
+
+  CentreOnScreen();
+}
+
+PlayField* MainWindow::field() const { return client_->field(); }
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  host_.Close();
+  event->accept();
+}
+
+void MainWindow::Refresh() {
+  Look now = LookOf(host_.game().frmMain);
+  const QRect field = client_->field()->geometry();
+  for (const QRect& changed : ChangedRects(look_, now)) {
+    // Only the message label lies in the field; the status labels lie below it.
+    if (changed.intersects(field)) {
+      client_->field()->update(changed.intersected(field));
+    }
+    if (!field.contains(changed)) {
+      client_->update(changed);
+    }
+  }
+  look_ = std::move(now);
+}
+
+void MainWindow::OpenBox(const QString& title, const QString& text) {
+  auto* box = new QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Ok, this);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  // Some styles put a tick on OK; the box shows its text and a plain button, nothing else.
+  if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {
+    ok->setIcon(QIcon());
+  }
+  // Window-modal and without a nested event loop: the game's timer keeps firing under it.
+  box->setWindowModality(Qt::WindowModal);
+  connect(box, &QMessageBox::finished, &host_, &GameHost::BoxClosed);
+  box->open();
+}
+
+void MainWindow::CentreOnScreen() {
+  adjustSize();
+  const QRect available = screen()->availableGeometry();
+  move(available.center() - rect().center());
+}
+
+}  // namespace reedfall::app
