@@ -1,0 +1,529 @@
+// The real window over a game on a manual clock, driven through the window system as a
+// player's mouse would drive it.
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPaintEvent>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <cstdlib>
+#include <vector>
+
+#include "app/look.h"
+#include "reedfall_assets.h"
+#include "window_fixture.h"
+
+using reedfall::Control;
+using reedfall::DuckColour;
+using reedfall::LabelId;
+using reedfall::LabelSpec;
+using reedfall::TimerId;
+using reedfall::app::PixelRect;
+using reedfall::app::testing::WindowFixture;
+namespace assets = reedfall::assets;
+
+namespace {
+
+constexpr QRgb kGreen = qRgb(0, 192, 0);
+constexpr QRgb kBlack = qRgb(0, 0, 0);
+
+QPoint PromptCentre() { return PixelRect(reedfall::Spec(LabelId::lblMessage).rect).center(); }
+
+// Antialiased green text: pure green at every coverage, full green where a stroke covers a
+// whole pixel. Returns the number of text pixels, or -1 if any is off the text's colour.
+int GreenTextPixels(const QImage& image, const QRect& area) {
+  int count = 0;
+  int brightest = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x) {
+      const QRgb p = image.pixel(x, y);
+      if (p == (kBlack | 0xff000000U)) {
+        continue;
+      }
+      if (qRed(p) != 0 || qBlue(p) != 0 || qGreen(p) > qGreen(kGreen)) {
+        return -1;
+      }
+      ++count;
+      brightest = std::max(brightest, qGreen(p));
+    }
+  }
+  return brightest == qGreen(kGreen) ? count : 0;
+}
+
+int CountColour(const QImage& image, const QRect& area, QRgb colour) {
+  int count = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x) {
+      count += image.pixel(x, y) == (colour | 0xff000000U) ? 1 : 0;
+    }
+  }
+  return count;
+}
+
+QMessageBox* OpenBox(const WindowFixture& f) {
+  for (QMessageBox* box : f.window.findChildren<QMessageBox*>()) {
+    if (box->isVisible()) {
+      return box;
+    }
+  }
+  return nullptr;
+}
+
+// Lets the game run until a round-end box shows.
+QMessageBox* RunUntilBox(WindowFixture& f, std::int64_t maxMs) {
+  const std::int64_t until = f.clock.Now() + maxMs;
+  while (f.clock.Now() <= until) {
+    if (QMessageBox* box = OpenBox(f)) {
+      return box;
+    }
+    if (!f.Step()) {
+      break;
+    }
+  }
+  return OpenBox(f);
+}
+
+void CheckBox(QMessageBox* box, const QString& title, const QString& text) {
+  QVERIFY(box != nullptr);
+  QCOMPARE(box->windowTitle(), title);
+  QCOMPARE(box->text(), text);
+  QCOMPARE(box->icon(), QMessageBox::NoIcon);
+  QCOMPARE(box->buttons().size(), 1);
+  QCOMPARE(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
+  QVERIFY(box->button(QMessageBox::Ok)->icon().isNull());
+  QCOMPARE(box->windowModality(), Qt::WindowModal);
+  QCOMPARE(QApplication::activeModalWidget(), box);
+}
+
+// Records the regions that widgets are asked to paint.
+class PaintRecorder final : public QObject {
+ public:
+  explicit PaintRecorder(std::initializer_list<QWidget*> widgets) {
+    for (QWidget* widget : widgets) {
+      widget->installEventFilter(this);
+    }
+  }
+  std::vector<std::pair<QObject*, QRegion>> paints;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) {
+      paints.emplace_back(watched, static_cast<QPaintEvent*>(event)->region());
+    }
+    return false;
+  }
+};
+
+}  // namespace
+
+class WindowTest final : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void windowIsFixedWithACloseButtonOnly();
+  void fileMenuHasAccessKeysAndNoShortcuts();
+  void crosshairOverThePlayFieldArrowBelow();
+  void promptStartsAGame();
+  void doubleClickOnThePromptStartsOneGameAndShootsNothing();
+  void newGameFromTheMenuResetsTheGame();
+  void clickOnTheFlyingDuckHits();
+  void clickOnTheSceneryMisses_data();
+  void clickOnTheSceneryMisses();
+  void doubleClickOnAFlyingDuckIsAHitAndAMiss();
+  void roundEndBoxesHoldClicksBackWhileTimeRunsOn();
+  void frameShowsSkyDuckAndStatusText();
+  void repaintCoversOnlyWhatChanged();
+  void paintingPieceByPieceMatchesAFullRepaint();
+  void wakesOnlyWhenATickIsDue();
+  void endAndCloseEndTheProgram_data();
+  void endAndCloseEndTheProgram();
+};
+
+void WindowTest::windowIsFixedWithACloseButtonOnly() {
+  WindowFixture f;
+  QMainWindow& w = f.window;
+  QCOMPARE(w.windowTitle(), QStringLiteral("Reedfall"));
+  const Qt::WindowFlags flags = w.windowFlags();
+  QVERIFY(flags.testFlag(Qt::Window));
+  QVERIFY(flags.testFlag(Qt::CustomizeWindowHint));
+  QVERIFY(flags.testFlag(Qt::WindowTitleHint));
+  QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+  QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+  QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+
+  // The client area lies right below the menu bar, 487 x 476, and nothing resizes the window.
+  QCOMPARE(f.client().size(), QSize(487, 476));
+  QCOMPARE(f.client().geometry().top(), w.menuBar()->geometry().bottom() + 1);
+  QCOMPARE(w.size(), QSize(487, w.menuBar()->height() + 476));
+  QCOMPARE(w.minimumSize(), w.maximumSize());
+  const QSize before = w.size();
+  w.resize(700, 700);
+  QCOMPARE(w.size(), before);
+
+  // Placed before it is shown, when the frame is not yet known: centred to within the frame.
+  const QPoint offCentre = w.geometry().center() - w.screen()->availableGeometry().center();
+  const int frameSlack = std::max(w.geometry().left() - w.frameGeometry().left(),
+                                  w.geometry().top() - w.frameGeometry().top()) + 1;
+  QVERIFY2(std::abs(offCentre.x()) <= frameSlack && std::abs(offCentre.y()) <= frameSlack,
+           "not centred");
+
+  QCOMPARE(w.windowIcon().pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32),
+           assets::WindowIcon().convertToFormat(QImage::Format_ARGB32));
+}
+
+void WindowTest::fileMenuHasAccessKeysAndNoShortcuts() {
+  WindowFixture f;
+  const QList<QAction*> menus = f.window.menuBar()->actions();
+  QCOMPARE(menus.size(), 1);
+  QCOMPARE(menus[0]->text(), QStringLiteral("&File"));
+  const QList<QAction*> items = menus[0]->menu()->actions();
+  QCOMPARE(items.size(), 2);
+  QCOMPARE(items[0]->text(), QStringLiteral("&New Game"));
+  QCOMPARE(items[1]->text(), QStringLiteral("&End"));
+  for (const QAction* item : items) {
+    QVERIFY(item->shortcuts().isEmpty());
+    QVERIFY(!item->isCheckable());
+  }
+
+  // Alt+F, then N: the access keys start a game.
+  QTest::keyClick(&f.window, Qt::Key_F, Qt::AltModifier);
+  QMenu* file = menus[0]->menu();
+  QTRY_VERIFY_WITH_TIMEOUT(file->isVisible(), 1000);
+  QTest::keyClick(file, Qt::Key_N);
+  QVERIFY(f.game().Enabled(TimerId::timDuck));
+  QVERIFY(f.game().frmMain.label(LabelId::lblRound).Visible);
+}
+
+void WindowTest::crosshairOverThePlayFieldArrowBelow() {
+  WindowFixture f;
+  QWidget* field = f.window.field();
+  // Every point from Top 0 to 5580 twips lies in a play-field picture; nothing below does.
+  QCOMPARE(field->geometry(), QRect(0, 0, 487, 372));
+  QCOMPARE(f.client().childAt(QPoint(0, 371)), field);
+  QCOMPARE(f.client().childAt(QPoint(486, 0)), field);
+  QCOMPARE(f.client().childAt(QPoint(243, 372)), nullptr);
+
+  const QCursor crosshair = field->cursor();
+  QCOMPARE(crosshair.shape(), Qt::BitmapCursor);
+  QCOMPARE(crosshair.hotSpot(), assets::CrosshairHotSpot());
+  const QImage pointer = crosshair.pixmap().toImage();
+  QCOMPARE(pointer.size(), QSize(32, 32));
+  const QColor dot = pointer.pixelColor(crosshair.hotSpot());
+  QVERIFY2(dot.red() > 200 && dot.green() < 80 && dot.blue() < 80, "the hot spot is not the red dot");
+
+  QCOMPARE(f.client().cursor().shape(), Qt::ArrowCursor);
+}
+
+void WindowTest::promptStartsAGame() {
+  WindowFixture f;
+  // Nothing can happen before the first game: no wake-up is armed.
+  QVERIFY(!f.clock.Armed());
+  f.ClickAt(PromptCentre());
+  const reedfall::Game& g = f.game();
+  QVERIFY(g.GameStarted);
+  QVERIFY(!g.frmMain.label(LabelId::lblMessage).Visible);
+  QVERIFY(g.Enabled(TimerId::timDuck));
+  QCOMPARE(g.state.ShotsUsed, 0);
+  // The duck's first tick is the next thing due.
+  QCOMPARE(f.clock.Armed(), std::optional<std::int64_t>(f.clock.Now() + 60));
+}
+
+void WindowTest::doubleClickOnThePromptStartsOneGameAndShootsNothing() {
+  WindowFixture f;
+  f.DoubleClickAt(PromptCentre());
+  // The second press belongs to the prompt, which has no double-click: no shot at the sky.
+  QVERIFY(f.game().GameStarted);
+  QCOMPARE(f.game().state.ShotsUsed, 0);
+  QCOMPARE(f.game().state.ShotsMissed, 0);
+}
+
+void WindowTest::newGameFromTheMenuResetsTheGame() {
+  WindowFixture f;
+  f.ClickAt(PromptCentre());
+  f.ClickAt({20, 250});  // the left tree: a miss
+  f.Run(1300);
+  QCOMPARE(f.game().state.ShotsMissed, 1);
+  QCOMPARE(f.game().state.TimeLeft, 118);
+
+  f.window.newGameAction()->trigger();
+  const reedfall::Game& g = f.game();
+  QCOMPARE(g.state.ShotsMissed, 0);
+  QCOMPARE(g.state.ShotsLeft, 50);
+  QCOMPARE(g.state.TimeLeft, 120);
+  QCOMPARE(g.frmMain.label(LabelId::lblsm).Caption, std::string("Shots Missed: 0"));
+  // The time label keeps its old text until the countdown's next tick.
+  QCOMPARE(g.frmMain.label(LabelId::lbltime).Caption, std::string("Time Left: 118"));
+}
+
+void WindowTest::clickOnTheFlyingDuckHits() {
+  WindowFixture f;
+  f.window.newGameAction()->trigger();
+  const auto duck = f.AwaitClickableBlueDuck();
+  QVERIFY(duck);
+  f.ClickAt(*duck);
+  const reedfall::Game& g = f.game();
+  QCOMPARE(g.state.Score, 500.0);
+  QVERIFY(g.state.DuckDown);
+  QCOMPARE(g.state.DucksKilled, 1);
+  QCOMPARE(g.frmMain.imgDuck.frame, reedfall::kHitFrame);
+  QCOMPARE(g.frmMain.label(LabelId::lblHS).Caption, std::string("HighScore: 500"));
+}
+
+void WindowTest::clickOnTheSceneryMisses_data() {
+  QTest::addColumn<QPoint>("point");
+  QTest::addColumn<int>("taker");  // the control that takes the click, -1 for none
+  QTest::addColumn<int>("missed");
+  QTest::newRow("sky") << QPoint(240, 40) << int(Control::imgback) << 1;
+  QTest::newRow("left tree") << QPoint(20, 250) << int(Control::Image1_0) << 1;
+  QTest::newRow("right tree") << QPoint(480, 250) << int(Control::Image1_1) << 1;
+  QTest::newRow("grass band") << QPoint(243, 330) << int(Control::Image1_2) << 1;
+  QTest::newRow("soil") << QPoint(243, 370) << int(Control::imgTop) << 1;
+  QTest::newRow("black band") << QPoint(243, 380) << -1 << 0;
+  QTest::newRow("status area") << QPoint(20, 405) << -1 << 0;
+}
+
+void WindowTest::clickOnTheSceneryMisses() {
+  QFETCH(QPoint, point);
+  QFETCH(int, taker);
+  QFETCH(int, missed);
+  WindowFixture f;
+  // Before the first game both ducks are parked beyond the right edge, so nothing else is there.
+  const auto expected = taker < 0 ? std::nullopt : std::optional(static_cast<Control>(taker));
+  QCOMPARE(f.game().frmMain.ControlAt(point.x() * 15.0, point.y() * 15.0), expected);
+  f.ClickAt(point);
+  QCOMPARE(f.game().state.ShotsMissed, missed);
+  QCOMPARE(f.game().state.ShotsUsed, missed);
+  QCOMPARE(f.game().state.Score, 0.0);
+}
+
+void WindowTest::doubleClickOnAFlyingDuckIsAHitAndAMiss() {
+  WindowFixture f;
+  f.window.newGameAction()->trigger();
+  const auto duck = f.AwaitClickableBlueDuck();
+  QVERIFY(duck);
+  f.DoubleClickAt(*duck);
+  const reedfall::Game& g = f.game();
+  QCOMPARE(g.state.Score, 500.0);
+  QCOMPARE(g.state.DucksKilled, 1);
+  QCOMPARE(g.state.ShotsMissed, 1);
+  QCOMPARE(g.state.ShotsUsed, 2);
+  QCOMPARE(g.state.ShotsLeft, 48);
+}
+
+void WindowTest::roundEndBoxesHoldClicksBackWhileTimeRunsOn() {
+  WindowFixture f;
+  const reedfall::Game& g = f.game();
+  f.window.newGameAction()->trigger();
+  for (int hit = 1; hit <= 15; ++hit) {
+    QVERIFY2(f.ShootBlueDuck(), qPrintable(QStringLiteral("hit %1 missed").arg(hit)));
+  }
+  QCOMPARE(g.state.Score, 7500.0);
+
+  QMessageBox* won = RunUntilBox(f, 80000);
+  CheckBox(won, QStringLiteral("The Hunt is Good!"),
+           QStringLiteral("You Have Won! Congrats, Moving to next level!"));
+  const int shotsBefore = g.state.ShotsUsed;
+  f.ClickAt({240, 40});
+  f.ClickAt(PromptCentre());
+  QCOMPARE(g.state.ShotsUsed, shotsBefore);
+  QTest::mouseClick(won->button(QMessageBox::Ok), Qt::LeftButton);
+  QVERIFY(!won->isVisible());
+  QCOMPARE(g.state.Round, 2);
+  QCOMPARE(g.state.ShotsLeft, 50);
+  QVERIFY(g.Enabled(TimerId::timRDuck));
+
+  // Round 2's clock starts with the first blue fall; with no more hits the round is lost.
+  QVERIFY(f.ShootBlueDuck());
+  QMessageBox* lost = RunUntilBox(f, 120000);
+  CheckBox(lost, QStringLiteral("The Hunt is over!"),
+           QStringLiteral("You Have Lost! You Miseed to many ducks! Game Reset to play again."));
+
+  // Under the box the red duck flies on, and the window follows it.
+  const float redLeft = g.frmMain.imgRedD.Left;
+  const float redTop = g.frmMain.imgRedD.Top;
+  const int wakes = f.clock.Wakes();
+  f.Run(600);
+  QVERIFY(f.clock.Wakes() >= wakes + 10);
+  QVERIFY(g.frmMain.imgRedD.Left != redLeft || g.frmMain.imgRedD.Top != redTop);
+  const QRect red = PixelRect(g.frmMain.imgRedD);
+  if (QRect(0, 0, 487, 372).contains(red)) {
+    QVERIFY(CountColour(f.GrabClient(), red, qRgb(128, 0, 0)) > 0);
+    // ...and a click on it does not get through.
+    const int used = g.state.ShotsUsed;
+    f.ClickAt(red.center());
+    QCOMPARE(g.state.ShotsUsed, used);
+  }
+
+  QTest::mouseClick(lost->button(QMessageBox::Ok), Qt::LeftButton);
+  QCOMPARE(g.state.Round, 1);
+  QCOMPARE(g.state.Score, 0.0);
+  QCOMPARE(g.state.TimeLeft, 120);
+  QVERIFY(!g.InputBlocked());
+}
+
+void WindowTest::frameShowsSkyDuckAndStatusText() {
+  WindowFixture f;
+  const QRect statusBand(0, 372, 487, 104);
+  QCOMPARE(CountColour(f.GrabClient(), statusBand, kBlack), statusBand.width() * statusBand.height());
+
+  f.window.newGameAction()->trigger();
+  // Wait until the whole duck is in open sky, in front of nothing but the sky.
+  const reedfall::Game& g = f.game();
+  QRect duck;
+  for (int step = 0; step < 2000; ++step) {
+    duck = PixelRect(g.frmMain.imgDuck);
+    const bool open = QRect(0, 0, 487, 200).contains(duck) && g.Enabled(TimerId::timDuck);
+    if (open) {
+      break;
+    }
+    QVERIFY(f.Step());
+  }
+  QVERIFY(QRect(0, 0, 487, 200).contains(duck));
+
+  const QImage frame = f.GrabClient();
+  const QImage art = assets::DuckFrame(DuckColour::Blue, g.frmMain.imgDuck.frame);
+  QCOMPARE(art.size(), duck.size());
+  int opaque = 0;
+  for (int y = 0; y < art.height(); ++y) {
+    for (int x = 0; x < art.width(); ++x) {
+      const QRgb artPixel = art.pixel(x, y);
+      const QRgb shown = frame.pixel(duck.left() + x, duck.top() + y);
+      if (qAlpha(artPixel) == 255) {
+        ++opaque;
+        QCOMPARE(shown, artPixel);
+      } else if (qAlpha(artPixel) == 0) {
+        QCOMPARE(shown, assets::kSkyRgb);
+      }
+    }
+  }
+  QVERIFY(opaque > 100);
+  const int skyX = duck.left() > 100 ? 20 : 400;
+  QCOMPARE(frame.pixel(skyX, 20), assets::kSkyRgb);
+
+  // Green text in every status label, black everywhere else below the field.
+  QImage band = frame;
+  for (const LabelSpec& spec : reedfall::kLabelTable) {
+    if (spec.id == LabelId::lblMessage) {
+      continue;
+    }
+    const QRect label = PixelRect(spec.rect);
+    QVERIFY2(GreenTextPixels(frame, label) > 20, spec.name.data());
+    for (int y = label.top(); y <= label.bottom(); ++y) {
+      for (int x = label.left(); x <= label.right(); ++x) {
+        band.setPixel(x, y, kBlack);
+      }
+    }
+  }
+  QCOMPARE(CountColour(band, statusBand, kBlack), statusBand.width() * statusBand.height());
+}
+
+void WindowTest::repaintCoversOnlyWhatChanged() {
+  WindowFixture f;
+  PaintRecorder recorder{f.window.field(), &f.client()};
+  // Time passing at the start screen paints nothing.
+  f.Run(5000);
+  QVERIFY(recorder.paints.empty());
+
+  f.window.newGameAction()->trigger();
+  QCoreApplication::processEvents();
+  for (int tick = 0; tick < 8; ++tick) {
+    recorder.paints.clear();
+    const QRect before = PixelRect(f.game().frmMain.imgDuck);
+    const auto labelsBefore = reedfall::app::LookOf(f.game().frmMain).labels;
+    QVERIFY(f.Step());
+    const QRect after = PixelRect(f.game().frmMain.imgDuck);
+    QVERIFY(!recorder.paints.empty() || before == after);
+    const QRegion allowed = QRegion(before) + QRegion(after);
+    for (const auto& [widget, region] : recorder.paints) {
+      if (labelsBefore != reedfall::app::LookOf(f.game().frmMain).labels) {
+        continue;  // a countdown tick: its label is repainted too
+      }
+      QCOMPARE(widget, static_cast<QObject*>(f.window.field()));
+      QCOMPARE(region - allowed, QRegion());
+    }
+  }
+}
+
+void WindowTest::paintingPieceByPieceMatchesAFullRepaint() {
+  WindowFixture f;
+  f.window.newGameAction()->trigger();
+  // Flights, hits, falls, relaunches and label changes, each painted only where it changed.
+  for (int step = 0; step < 400; ++step) {
+    QVERIFY(f.Step());
+    if (step % 20 == 10) {
+      if (const auto duck = f.ClickableBlueDuck()) {
+        f.ClickAt(*duck);
+      } else {
+        f.ClickAt({240, 40});
+      }
+    }
+  }
+  QCoreApplication::processEvents();
+  const QPoint origin = f.client().mapTo(&f.window, QPoint(0, 0));
+  const QImage painted = f.window.screen()
+                             ->grabWindow(f.window.winId(), origin.x(), origin.y(), 487, 476)
+                             .toImage()
+                             .convertToFormat(QImage::Format_RGB32);
+  const QImage full = f.GrabClient();
+  QCOMPARE(painted.size(), full.size());
+  for (int y = 0; y < full.height(); ++y) {
+    for (int x = 0; x < full.width(); ++x) {
+      if (painted.pixel(x, y) != full.pixel(x, y)) {
+        QFAIL(qPrintable(QStringLiteral("stale pixel at %1,%2").arg(x).arg(y)));
+      }
+    }
+  }
+}
+
+void WindowTest::wakesOnlyWhenATickIsDue() {
+  WindowFixture f;
+  f.Run(10000);
+  QCOMPARE(f.clock.Wakes(), 0);
+
+  f.window.newGameAction()->trigger();
+  f.Run(6000);
+  // The duck moves every 60 ms and the clock every 600 ms; the 1 ms poll wakes nobody.
+  const int wakes = f.clock.Wakes();
+  QVERIFY2(wakes >= 6000 / 60 - 1 && wakes <= 6000 / 60 + 6000 / 600 + 2,
+           qPrintable(QString::number(wakes)));
+}
+
+void WindowTest::endAndCloseEndTheProgram_data() {
+  QTest::addColumn<bool>("viaMenu");
+  QTest::addColumn<bool>("withBox");
+  QTest::newRow("File > End") << true << false;
+  QTest::newRow("close button") << false << false;
+  QTest::newRow("close with a box open") << false << true;
+}
+
+void WindowTest::endAndCloseEndTheProgram() {
+  QFETCH(bool, viaMenu);
+  QFETCH(bool, withBox);
+  WindowFixture f;
+  f.window.newGameAction()->trigger();
+  if (withBox) {
+    QVERIFY(RunUntilBox(f, 80000) != nullptr);
+  }
+  QSignalSpy ended(&f.host, &reedfall::app::GameHost::ended);
+  if (viaMenu) {
+    f.window.endAction()->trigger();
+  } else {
+    QVERIFY(f.window.close());
+  }
+  QCOMPARE(ended.count(), 1);
+  QVERIFY(f.game().Ended());
+  QVERIFY(!f.window.isVisible());
+  // Nothing runs any more.
+  QVERIFY(!f.clock.Armed());
+  const std::int64_t gameTime = f.game().Now();
+  f.Run(1000);
+  QCOMPARE(f.game().Now(), gameTime);
+}
+
+QTEST_MAIN(WindowTest)
+#include "window_test.moc"
