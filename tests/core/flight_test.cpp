@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
 #include <vector>
 
 #include "fake_platform.h"
@@ -24,6 +26,10 @@ struct LaunchCase {
   int speed;
   int frame;
 };
+
+void PrintTo(const LaunchCase& c, std::ostream* os) {
+  *os << "draws " << c.dirDraw << " " << c.topDraw << " " << c.speedDraw;
+}
 
 class LaunchTable : public ::testing::TestWithParam<LaunchCase> {};
 
@@ -51,7 +57,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(LaunchCase{0, 0, 0, 1, 2500, 7440, 1, 2},
                       LaunchCase{0.499999, 0.999755859375, 0.5, 1, 4999, 7440, 2, 4},
                       LaunchCase{0.5, 0.5, 0.25, 2, 3750, -600, 1, 3},
-                      LaunchCase{0.999999, 0.0004, 0.999999, 2, 2501, -600, 2, 6}));
+                      LaunchCase{0.999999, 0.0004, 0.999999, 2, 2501, -600, 2, 6}),
+    [](const ::testing::TestParamInfo<LaunchCase>& param) {
+      return "Dir" + std::to_string(param.param.dir) + "Top" +
+             std::to_string(static_cast<int>(param.param.top)) + "Speed" +
+             std::to_string(param.param.speed);
+    });
 
 TEST(Launch, AFallingDuckStopsFallingAndJumpsToItsLaunchPlace) {
   TestGame t;
@@ -109,6 +120,10 @@ struct FrameSequenceCase {
   std::vector<int> frames;
 };
 
+void PrintTo(const FrameSequenceCase& c, std::ostream* os) {
+  *os << "draws " << c.dirDraw << " and " << c.speedDraw;
+}
+
 class FrameSequences : public ::testing::TestWithParam<FrameSequenceCase> {};
 
 TEST_P(FrameSequences, FirstTickShowsTheFrameAfterTheLaunchValueThenAPairAlternates) {
@@ -130,7 +145,11 @@ INSTANTIATE_TEST_SUITE_P(ByClassAndDirection, FrameSequences,
                          ::testing::Values(FrameSequenceCase{0, 0, {3, 0, 1, 0, 1, 0}},
                                            FrameSequenceCase{0.5, 0, {4, 2, 3, 2, 3, 2}},
                                            FrameSequenceCase{0, 0.5, {5, 4, 5, 4, 5, 4}},
-                                           FrameSequenceCase{0.5, 0.5, {7, 6, 7, 6, 7, 6}}));
+                                           FrameSequenceCase{0.5, 0.5, {7, 6, 7, 6, 7, 6}}),
+                         [](const ::testing::TestParamInfo<FrameSequenceCase>& param) {
+                           return std::string(param.param.speedDraw < 0.5 ? "Slow" : "Fast") +
+                                  (param.param.dirDraw < 0.5 ? "Leftward" : "Rightward");
+                         });
 
 TEST(FlightTick, TheBlueDuckAlternatesBetweenItsTwoHeightsWhenFlyingFast) {
   TestGame t;

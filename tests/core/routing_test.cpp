@@ -2,6 +2,10 @@
 // and points outside the client area excepted.
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <ostream>
+#include <string>
+
 #include "fake_platform.h"
 
 namespace reedfall::testing {
@@ -13,6 +17,8 @@ struct RouteCase {
   double y;
   std::optional<Control> control;
 };
+
+void PrintTo(const RouteCase& c, std::ostream* os) { *os << c.x << "," << c.y; }
 
 class ClickRouting : public ::testing::TestWithParam<RouteCase> {
  protected:
@@ -55,7 +61,20 @@ INSTANTIATE_TEST_SUITE_P(
                       RouteCase{"left of the client area", -1, 100, std::nullopt},
                       RouteCase{"right of the client area, where the pictures still reach", 7305,
                                 100, std::nullopt},
-                      RouteCase{"below the client area", 100, 7140, std::nullopt}));
+                      RouteCase{"below the client area", 100, 7140, std::nullopt}),
+    [](const ::testing::TestParamInfo<RouteCase>& param) {
+      std::string name;
+      bool upper = true;
+      for (const char c : std::string(param.param.what)) {
+        if (std::isalnum(static_cast<unsigned char>(c)) != 0) {
+          name += upper ? static_cast<char>(std::toupper(static_cast<unsigned char>(c))) : c;
+          upper = false;
+        } else {
+          upper = true;
+        }
+      }
+      return name;
+    });
 
 TEST(ClickRoutingPrompt, TheVisiblePromptTakesClicksButNotOverADuck) {
   TestGame t;
