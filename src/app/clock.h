@@ -1,13 +1,12 @@
 // Where real time enters the game: a millisecond clock and a single wake-up call on it.
 #pragma once
 
-#include <cstdint>
-#include <functional>
-#include <optional>
-
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
+#include <cstdint>
+#include <functional>
+#include <optional>
 
 namespace reedfall::app {
 

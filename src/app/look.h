@@ -3,12 +3,11 @@
 // the places where a new look differs from it.
 #pragma once
 
+#include <QRect>
 #include <array>
 #include <cmath>
 #include <string>
 #include <vector>
-
-#include <QRect>
 
 #include "screen/controls.h"
 
@@ -18,9 +17,7 @@ namespace reedfall::app {
 // painted from the first whole pixel at or after its Left and Top: then the pixels painted for
 // it are exactly those whose clicks fall inside its rectangle, also where the rules leave a
 // duck between two pixels.
-inline int PixelOf(double twips) {
-  return static_cast<int>(std::ceil(twips / kTwipsPerPixel));
-}
+inline int PixelOf(double twips) { return static_cast<int>(std::ceil(twips / kTwipsPerPixel)); }
 
 inline QRect PixelRect(const Rect& twips) {
   const int left = PixelOf(twips.left);

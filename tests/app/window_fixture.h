@@ -3,16 +3,15 @@
 // would. No test waits for real time.
 #pragma once
 
-#include <cstdint>
-#include <optional>
-#include <stdexcept>
-
 #include <QCoreApplication>
 #include <QImage>
 #include <QMenuBar>
 #include <QPoint>
 #include <QTest>
 #include <QWindow>
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
 
 #include "app/client_area.h"
 #include "app/clock.h"
