@@ -5,6 +5,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <cmath>
 
 #include "app/game_host.h"
 #include "reedfall_assets.h"
@@ -28,8 +29,14 @@ QFont ArialPx(int px) {
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
-void DrawPicture(QPainter& painter, const Picture& where, const QImage& image) {
-  painter.drawImage(PixelRect(where).topLeft(), image);
+void DrawPicture(QPainter& painter, const QRect& dirty, const QRect& where, const QImage& image) {
+  if (where.intersects(dirty)) {
+    painter.drawImage(where.topLeft(), image);
+  }
+}
+
+void DrawPicture(QPainter& painter, const QRect& dirty, const Picture& where, const QImage& image) {
+  DrawPicture(painter, dirty, PixelRect(where), image);
 }
 
 }  // namespace
@@ -37,8 +44,30 @@ void DrawPicture(QPainter& painter, const Picture& where, const QImage& image) {
 QFont StatusFont() { return ArialPx(kStatusFontPx); }
 QFont MessageFont() { return ArialPx(kMessageFontPx); }
 
+void LabelText::Draw(QPainter& painter, const QRect& rect, const std::string& caption) {
+  if (caption.empty()) {
+    return;
+  }
+  if (caption != caption_) {
+    caption_ = caption;
+    text_ = QStaticText(Text(caption));
+    text_.setTextFormat(Qt::PlainText);
+    text_.prepare(QTransform(), font_);
+  }
+  // Top-aligned on one line, left or centred across the label, cut off at its edges.
+  int left = rect.left();
+  if (alignment_.testFlag(Qt::AlignHCenter)) {
+    left += (rect.width() - static_cast<int>(std::ceil(text_.size().width()))) / 2;
+  }
+  painter.save();
+  painter.setClipRect(rect, Qt::IntersectClip);
+  painter.setFont(font_);
+  painter.drawStaticText(QPoint(left, rect.top()), text_);
+  painter.restore();
+}
+
 PlayField::PlayField(const Look& look, QWidget* parent)
-    : QWidget(parent), look_(look), messageFont_(MessageFont()) {
+    : QWidget(parent), look_(look), message_(MessageFont(), Qt::AlignHCenter) {
   // Every pixel is painted, the sky first: nothing to clear beforehand.
   setAttribute(Qt::WA_OpaquePaintEvent);
   setGeometry(0, 0, kClientWidthPx, kFieldHeightPx);
@@ -46,7 +75,8 @@ PlayField::PlayField(const Look& look, QWidget* parent)
                     assets::CrosshairHotSpot().y()));
 }
 
-void PlayField::paintEvent(QPaintEvent* /*event*/) {
+void PlayField::paintEvent(QPaintEvent* event) {
+  const QRect dirty = event->rect();
   QPainter painter(this);
   // Pixel art: at a scale factor of 2 each art pixel becomes a 2 x 2 block, never a blur.
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
@@ -62,35 +92,33 @@ void PlayField::paintEvent(QPaintEvent* /*event*/) {
         break;
       }
       case Control::imgTop:
-        DrawPicture(painter, kImgTop, assets::SceneryTop());
+        DrawPicture(painter, dirty, kImgTop, assets::SceneryTop());
         break;
       case Control::lblMessage: {
         const LabelLook& message = look_.label(LabelId::lblMessage);
-        if (message.visible && !message.caption.empty()) {
-          painter.setFont(messageFont_);
+        const QRect rect = PixelRect(Spec(LabelId::lblMessage).rect);
+        if (message.visible && rect.intersects(dirty)) {
           painter.setPen(kMessageWhite);
-          painter.drawText(PixelRect(Spec(LabelId::lblMessage).rect),
-                           Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
-                           Text(message.caption));
+          message_.Draw(painter, rect, message.caption);
         }
         break;
       }
       case Control::imgDuck:
-        painter.drawImage(look_.blue.rect.topLeft(),
-                          assets::DuckFrame(DuckColour::Blue, look_.blue.frame));
+        DrawPicture(painter, dirty, look_.blue.rect,
+                    assets::DuckFrame(DuckColour::Blue, look_.blue.frame));
         break;
       case Control::Image1_0:
-        DrawPicture(painter, kImage1_0, assets::SceneryPiece(0));
+        DrawPicture(painter, dirty, kImage1_0, assets::SceneryPiece(0));
         break;
       case Control::Image1_1:
-        DrawPicture(painter, kImage1_1, assets::SceneryPiece(1));
+        DrawPicture(painter, dirty, kImage1_1, assets::SceneryPiece(1));
         break;
       case Control::Image1_2:
-        DrawPicture(painter, kImage1_2, assets::SceneryPiece(2));
+        DrawPicture(painter, dirty, kImage1_2, assets::SceneryPiece(2));
         break;
       case Control::imgRedD:
-        painter.drawImage(look_.red.rect.topLeft(),
-                          assets::DuckFrame(DuckColour::Red, look_.red.frame));
+        DrawPicture(painter, dirty, look_.red.rect,
+                    assets::DuckFrame(DuckColour::Red, look_.red.frame));
         break;
     }
   }
@@ -101,7 +129,7 @@ ClientArea::ClientArea(const Look& look, GameHost& host, QWidget* parent)
       look_(look),
       host_(host),
       field_(new PlayField(look, this)),
-      statusFont_(StatusFont()) {
+      labels_(kLabelCount, LabelText(StatusFont(), Qt::AlignLeft)) {
   setFixedSize(kClientWidthPx, kClientHeightPx);
   QPalette black = palette();
   black.setColor(QPalette::Window, Qt::black);
@@ -110,17 +138,16 @@ ClientArea::ClientArea(const Look& look, GameHost& host, QWidget* parent)
   setCursor(Qt::ArrowCursor);
 }
 
-void ClientArea::paintEvent(QPaintEvent* /*event*/) {
+void ClientArea::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  painter.setFont(statusFont_);
   painter.setPen(kStatusGreen);
   for (const LabelSpec& spec : kLabelTable) {
     const LabelLook& label = look_.label(spec.id);
-    if (spec.id == LabelId::lblMessage || !label.visible) {
+    const QRect rect = PixelRect(spec.rect);
+    if (spec.id == LabelId::lblMessage || !label.visible || !event->region().intersects(rect)) {
       continue;
     }
-    painter.drawText(PixelRect(spec.rect), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                     Text(label.caption));
+    labels_.at(static_cast<std::size_t>(spec.id)).Draw(painter, rect, label.caption);
   }
 }
 

@@ -4,7 +4,10 @@
 #pragma once
 
 #include <QFont>
+#include <QStaticText>
 #include <QWidget>
+#include <string>
+#include <vector>
 
 #include "app/look.h"
 
@@ -21,6 +24,22 @@ inline constexpr int kFieldHeightPx = kFieldBottomTwips / kTwipsPerPixel;
 QFont StatusFont();   // Arial 9.75 pt
 QFont MessageFont();  // Arial 14.25 pt
 
+// A label's text, laid out once for each caption it shows: the countdown rewrites one label
+// every 0.6 s, and laying out text costs far more than drawing it.
+class LabelText {
+ public:
+  LabelText(const QFont& font, Qt::Alignment alignment) : font_(font), alignment_(alignment) {}
+
+  // Draws `caption` in `rect`, clipped to it, with the painter's pen.
+  void Draw(QPainter& painter, const QRect& rect, const std::string& caption);
+
+ private:
+  QFont font_;
+  Qt::Alignment alignment_;
+  std::string caption_;
+  QStaticText text_;
+};
+
 // Sky, scenery, ducks and the message label, stacked as the game stacks them. The crosshair
 // shows over all of it.
 class PlayField final : public QWidget {
@@ -34,7 +53,7 @@ class PlayField final : public QWidget {
 
  private:
   const Look& look_;
-  QFont messageFont_;
+  LabelText message_;
 };
 
 class ClientArea final : public QWidget {
@@ -54,7 +73,7 @@ class ClientArea final : public QWidget {
   const Look& look_;
   GameHost& host_;
   PlayField* field_;
-  QFont statusFont_;
+  std::vector<LabelText> labels_;  // by LabelId
 };
 
 }  // namespace reedfall::app
