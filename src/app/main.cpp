@@ -8,6 +8,7 @@
 
 int main(int argc, char** argv) {
   using namespace reedfall::app;
+  const std::jthread warmUp = StartWarmUp();
   PrepareHighDpi();
   QApplication application(argc, argv);
   PrepareApplication();

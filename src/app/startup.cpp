@@ -1,5 +1,7 @@
 #include "app/startup.h"
 
+#include <dlfcn.h>
+
 #include <QApplication>
 #include <QGuiApplication>
 #include <QIcon>
@@ -9,9 +11,23 @@
 
 namespace reedfall::app {
 
+std::jthread StartWarmUp() {
+  // Nothing of Qt may run here: Qt takes the first thread that touches it for its main thread.
+  return std::jthread([] {
+    // Fontconfig parses its configuration on its first call, and Qt makes that call when the
+    // window first needs a font. Qt has the library loaded already; if not, skip.
+    if (void* fontconfig = dlopen("libfontconfig.so.1", RTLD_LAZY | RTLD_NOLOAD)) {
+      using FcInitFunction = int (*)();
+      if (void* init = dlsym(fontconfig, "FcInit")) {
+        reinterpret_cast<FcInitFunction>(init)();
+      }
+      dlclose(fontconfig);
+    }
+  });
+}
+
 void PrepareHighDpi() {
-  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
-      Qt::HighDpiScaleFactorRoundingPolicy::Round);
+  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
 }
 
 void PrepareApplication() {

@@ -1,7 +1,14 @@
 // How the program starts, shared by main() and the window benchmark.
 #pragma once
 
+#include <thread>
+
 namespace reedfall::app {
+
+// Starts, on another thread, start-up work that needs nothing of Qt: reading the font
+// configuration. It runs while the application connects to the display, which is most of the
+// wait before the first frame. Call it before the QApplication exists; keep the thread.
+std::jthread StartWarmUp();
 
 // Must run before the QApplication exists: whole scale factors only, so that every art pixel
 // covers a whole number of screen pixels.
