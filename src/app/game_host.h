@@ -3,12 +3,11 @@
 // event and at every wake-up. After each step it tells the window to look again.
 #pragma once
 
-#include <cstdint>
-#include <optional>
-
 #include <QObject>
 #include <QPointF>
 #include <QString>
+#include <cstdint>
+#include <optional>
 
 #include "app/clock.h"
 #include "screen/game.h"
@@ -28,9 +27,7 @@ class ClockSeededRandom final : public RandomSource {
   Pcg32 generator_;
 };
 
-class GameHost final : public QObject,
-                       private MessageBoxHost,
-                       private ProgramHost {
+class GameHost final : public QObject, private MessageBoxHost, private ProgramHost {
   Q_OBJECT
 
  public:
@@ -68,6 +65,9 @@ class GameHost final : public QObject,
   void CatchUp();
   // Tells the window, opens a box the game asked for, and arms the wake-up for the next tick.
   void Settle();
+  // When to wake next: at the next tick that can act, but a countdown tick waits for a duck
+  // tick that follows it closely.
+  [[nodiscard]] std::optional<std::int64_t> NextWake() const;
 
   GameClock& clock_;
   ClockSeededRandom ownRandom_;

@@ -56,6 +56,10 @@ class Game final : private TimerSink {
   // Runs every timer tick due up to `ms` on the game's clock.
   void AdvanceTo(std::int64_t ms, Lateness lateness = Lateness::RunEveryTick);
   [[nodiscard]] std::int64_t Now() const { return timers_.Now(); }
+  // When the timer ticks next; none while it is off.
+  [[nodiscard]] std::optional<std::int64_t> NextDue(TimerId id) const {
+    return timers_.NextDue(id);
+  }
   [[nodiscard]] std::uint64_t TicksRun() const { return timers_.TicksRun(); }
   // When the next tick that could change anything falls due; none while nothing runs.
   [[nodiscard]] std::optional<std::int64_t> NextWake() const;

@@ -64,6 +64,10 @@ class TimerScheduler {
   void SetEnabled(TimerId id, bool enabled);
   [[nodiscard]] bool Enabled(TimerId id) const;
   [[nodiscard]] std::int64_t Now() const { return now_; }
+  // When `id` ticks next; none while it is off.
+  [[nodiscard]] std::optional<std::int64_t> NextDue(TimerId id) const {
+    return At(id).enabled ? std::optional(At(id).nextDue) : std::nullopt;
+  }
   // Ticks run since start, for benchmarks and the window's own accounting.
   [[nodiscard]] std::uint64_t TicksRun() const { return ticksRun_; }
 

@@ -10,7 +10,6 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
-
 #include <cstdlib>
 #include <vector>
 
@@ -140,6 +139,7 @@ class WindowTest final : public QObject {
   void repaintCoversOnlyWhatChanged();
   void paintingPieceByPieceMatchesAFullRepaint();
   void wakesOnlyWhenATickIsDue();
+  void countdownSharesTheDucksWakeUps();
   void endAndCloseEndTheProgram_data();
   void endAndCloseEndTheProgram();
 };
@@ -168,7 +168,8 @@ void WindowTest::windowIsFixedWithACloseButtonOnly() {
   // Placed before it is shown, when the frame is not yet known: centred to within the frame.
   const QPoint offCentre = w.geometry().center() - w.screen()->availableGeometry().center();
   const int frameSlack = std::max(w.geometry().left() - w.frameGeometry().left(),
-                                  w.geometry().top() - w.frameGeometry().top()) + 1;
+                                  w.geometry().top() - w.frameGeometry().top()) +
+                         1;
   QVERIFY2(std::abs(offCentre.x()) <= frameSlack && std::abs(offCentre.y()) <= frameSlack,
            "not centred");
 
@@ -214,7 +215,8 @@ void WindowTest::crosshairOverThePlayFieldArrowBelow() {
   const QImage pointer = crosshair.pixmap().toImage();
   QCOMPARE(pointer.size(), QSize(32, 32));
   const QColor dot = pointer.pixelColor(crosshair.hotSpot());
-  QVERIFY2(dot.red() > 200 && dot.green() < 80 && dot.blue() < 80, "the hot spot is not the red dot");
+  QVERIFY2(dot.red() > 200 && dot.green() < 80 && dot.blue() < 80,
+           "the hot spot is not the red dot");
 
   QCOMPARE(f.client().cursor().shape(), Qt::ArrowCursor);
 }
@@ -369,7 +371,8 @@ void WindowTest::roundEndBoxesHoldClicksBackWhileTimeRunsOn() {
 void WindowTest::frameShowsSkyDuckAndStatusText() {
   WindowFixture f;
   const QRect statusBand(0, 372, 487, 104);
-  QCOMPARE(CountColour(f.GrabClient(), statusBand, kBlack), statusBand.width() * statusBand.height());
+  QCOMPARE(CountColour(f.GrabClient(), statusBand, kBlack),
+           statusBand.width() * statusBand.height());
 
   f.window.newGameAction()->trigger();
   // Wait until the whole duck is in open sky, in front of nothing but the sky.
@@ -491,6 +494,42 @@ void WindowTest::wakesOnlyWhenATickIsDue() {
   const int wakes = f.clock.Wakes();
   QVERIFY2(wakes >= 6000 / 60 - 1 && wakes <= 6000 / 60 + 6000 / 600 + 2,
            qPrintable(QString::number(wakes)));
+}
+
+void WindowTest::countdownSharesTheDucksWakeUps() {
+  WindowFixture f;
+  const reedfall::Game& g = f.game();
+  f.window.newGameAction()->trigger();
+  // A hit between two ticks puts the duck's beat out of step with the countdown's.
+  const auto duck = f.AwaitClickableBlueDuck();
+  QVERIFY(duck);
+  f.Run(25);
+  f.ClickAt(*duck);
+  QVERIFY(g.state.DuckDown);
+
+  const int wakes = f.clock.Wakes();
+  bool sawDeferredCountdown = false;
+  while (f.clock.Now() < 6000 + 25) {
+    const auto countdown = g.NextDue(TimerId::timleft);
+    const auto armed = f.clock.Armed();
+    QVERIFY(armed && countdown);
+    // Never more than one duck interval late.
+    QVERIFY(*armed - *countdown <= 60);
+    if (*armed > *countdown && !sawDeferredCountdown) {
+      sawDeferredCountdown = true;
+      // A click in the meantime sees the countdown's tick first.
+      const int timeLeft = g.state.TimeLeft;
+      f.Run(*countdown - f.clock.Now());
+      QCOMPARE(g.state.TimeLeft, timeLeft);
+      f.ClickAt({240, 40});
+      QCOMPARE(g.state.TimeLeft, timeLeft - 1);
+    }
+    QVERIFY(f.Step());
+  }
+  QVERIFY(sawDeferredCountdown);
+  // Ten countdown ticks in six seconds, none with a wake-up of its own.
+  QVERIFY2(f.clock.Wakes() - wakes <= 6000 / 60 + 2,
+           qPrintable(QString::number(f.clock.Wakes() - wakes)));
 }
 
 void WindowTest::endAndCloseEndTheProgram_data() {
