@@ -93,6 +93,8 @@ int main(int argc, char** argv) {
   const std::jthread warmUp = StartWarmUp();
   PrepareHighDpi();
   QApplication application(argc, argv);
+  const std::jthread pictures = StartDecoding();
+  LoadFonts();
   PrepareApplication();
   const auto options = reedfall::bench::ParseOptions(QApplication::arguments(), "play");
   reedfall::bench::Probe probe(options.seconds);

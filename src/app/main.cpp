@@ -11,6 +11,8 @@ int main(int argc, char** argv) {
   const std::jthread warmUp = StartWarmUp();
   PrepareHighDpi();
   QApplication application(argc, argv);
+  const std::jthread pictures = StartDecoding();
+  LoadFonts();
   PrepareApplication();
 
   SteadyClock clock;

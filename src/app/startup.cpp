@@ -3,10 +3,13 @@
 #include <dlfcn.h>
 
 #include <QApplication>
+#include <QFont>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPixmap>
 
+#include "app/client_area.h"
 #include "reedfall_assets.h"
 
 namespace reedfall::app {
@@ -24,6 +27,17 @@ std::jthread StartWarmUp() {
       dlclose(fontconfig);
     }
   });
+}
+
+std::jthread StartDecoding() {
+  // The pictures are decoded once, on first use, behind a thread-safe static.
+  return std::jthread([] { (void)assets::SceneryTop(); });
+}
+
+void LoadFonts() {
+  for (const QFont& font : {QApplication::font("QMenuBar"), StatusFont(), MessageFont()}) {
+    (void)QFontMetrics(font).height();
+  }
 }
 
 void PrepareHighDpi() {

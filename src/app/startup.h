@@ -10,6 +10,13 @@ namespace reedfall::app {
 // wait before the first frame. Call it before the QApplication exists; keep the thread.
 std::jthread StartWarmUp();
 
+// Starts decoding the pictures on another thread, to be ready when the window is built. Call
+// it once the QApplication exists; keep the thread.
+std::jthread StartDecoding();
+
+// Loads the fonts of the menu and the labels, which the first frame needs, meanwhile.
+void LoadFonts();
+
 // Must run before the QApplication exists: whole scale factors only, so that every art pixel
 // covers a whole number of screen pixels.
 void PrepareHighDpi();
