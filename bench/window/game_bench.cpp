@@ -90,12 +90,7 @@ class Player final : public QObject {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::jthread warmUp = StartWarmUp();
-  PrepareHighDpi();
-  QApplication application(argc, argv);
-  const std::jthread pictures = StartDecoding();
-  LoadFonts();
-  PrepareApplication();
+  const Startup startup(argc, argv);
   const auto options = reedfall::bench::ParseOptions(QApplication::arguments(), "play");
   reedfall::bench::Probe probe(options.seconds);
 

@@ -8,17 +8,12 @@
 
 int main(int argc, char** argv) {
   using namespace reedfall::app;
-  const std::jthread warmUp = StartWarmUp();
-  PrepareHighDpi();
-  QApplication application(argc, argv);
-  const std::jthread pictures = StartDecoding();
-  LoadFonts();
-  PrepareApplication();
+  const Startup startup(argc, argv);
 
   SteadyClock clock;
   GameHost host(clock);
   MainWindow window(host);
-  QObject::connect(&host, &GameHost::ended, &application, &QCoreApplication::quit);
+  QObject::connect(&host, &GameHost::ended, QCoreApplication::instance(), &QCoreApplication::quit);
   window.show();
   return QApplication::exec();
 }

@@ -44,6 +44,15 @@ void PrepareHighDpi() {
   QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
 }
 
+Startup::Startup(int& argc, char** argv)
+    : warmUp_(StartWarmUp()),
+      highDpiPrepared_((PrepareHighDpi(), true)),
+      application_(argc, argv),
+      pictures_(StartDecoding()) {
+  LoadFonts();
+  PrepareApplication();
+}
+
 void PrepareApplication() {
   // No display name: Qt would append it to every title, the round-end boxes' too.
   QApplication::setApplicationName(QStringLiteral("Reedfall"));

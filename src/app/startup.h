@@ -1,6 +1,7 @@
 // How the program starts, shared by main() and the window benchmark.
 #pragma once
 
+#include <QApplication>
 #include <thread>
 
 namespace reedfall::app {
@@ -23,5 +24,19 @@ void PrepareHighDpi();
 
 // The program's name and icon; once the QApplication exists.
 void PrepareApplication();
+
+// The program's start, in the order that brings the first frame soonest: the font warm-up
+// and the scale-factor policy before the QApplication, the pictures and fonts right after it.
+// The game and its benchmark start alike through this.
+class Startup {
+ public:
+  Startup(int& argc, char** argv);
+
+ private:
+  std::jthread warmUp_;
+  bool highDpiPrepared_;
+  QApplication application_;
+  std::jthread pictures_;
+};
 
 }  // namespace reedfall::app
