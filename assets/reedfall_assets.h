@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Reedfall developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's pictures: the duck frames of both colours, the scenery, the window icon and the
 // crosshair pointer. They are compiled into the program; every function hands out a cached,
 // implicitly shared image in QImage::Format_ARGB32_Premultiplied with real transparency.

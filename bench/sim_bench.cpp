@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Reedfall developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How fast the driver plays: virtual seconds of play per CPU second and timer ticks per
 // second, over a long scripted game. Prints figures; asserts nothing.
 #include <sys/resource.h>

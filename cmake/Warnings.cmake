@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Reedfall developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # reedfall_warnings(<target>): the project's warning set, errors when asked for.
 function(reedfall_warnings target)
   target_compile_options(${target} PRIVATE

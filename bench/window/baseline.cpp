@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Reedfall developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick: a bare Qt window of the game's client size with one 34 x 31 sprite moving
 // every 60 ms and repainted where it was and where it is, nothing else.
 //   reedfall-window-baseline anim|idle [seconds]

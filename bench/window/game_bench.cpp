@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Reedfall developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's own window, started as the game starts it, with a player inside the process.
 //   reedfall-window-bench play|watch|start [seconds]
 // play: the player clicks the prompt, then shoots at the blue duck whenever it is in reach

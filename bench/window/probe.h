@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Reedfall developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window benchmark measures, the same way in the game and in the bare window: the
 // time from the program's start to its first frame on screen, the CPU time and wall time of
 // the measured stretch that follows, and the peak resident memory.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Reedfall developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's client area: the play field with its pictures above, the status labels on black
 // below. Both paint the look the window last took of the model; the area hands every mouse
 // press and double-click, in its own pixels, to the game.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Reedfall developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where real time enters the game: a millisecond clock and a single wake-up call on it.
 #pragma once
 

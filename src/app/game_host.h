@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Reedfall developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's host in the Qt program: it owns the running Game, answers its seams (the box, the
 // random numbers, the end of the program) and brings it up to the clock's time before every
 // event and at every wake-up. After each step it tells the window to look again.

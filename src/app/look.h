@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Reedfall developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window shows of the model, in pixels of the client area: the ducks' places and
 // frames and the labels' texts. The window keeps the look it last painted and repaints only
 // the places where a new look differs from it.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Reedfall developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's window: caption, icon, the File menu, the client area and the round-end boxes.
 // It holds no game logic; it shows the host's game and passes the player's events to it.
 #pragma once

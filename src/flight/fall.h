@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Reedfall developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fall tick: a hit duck tumbles straight down and is launched again on the ground.
 #pragma once
 

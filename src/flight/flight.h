@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Reedfall developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flight tick: beat the wings, move up and sideways, escape at the top.
 #pragma once
 

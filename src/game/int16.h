@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Reedfall developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's counters are signed 16-bit integers. Where a step would take one out of its
 // range it stays at the bound instead: a countdown left running for hours under an open box
 // must not stop the program.

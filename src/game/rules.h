@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Reedfall developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numbers of the game's rules: shots, scores, the clock and the round table.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Reedfall developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shots: every click or double-click on a picture of the play field, while shots are left.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Reedfall developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as the game sees it: its pictures and labels, where they lie, in which order
 // they stack, and which one takes a click. Positions are twips of the client area (15 to a
 // pixel, origin top-left, Top growing downward), kept exactly as the routines write them.

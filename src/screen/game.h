@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Reedfall developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One running game: the game's variables, the main window's controls and timers, and the
 // seams to the host. The host (the Qt window or the scripted driver) feeds it the player's
 // events and the passing of time; the routines of the game act on it.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Reedfall developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the game asks of its host: a message box, a random source and the end of the program.
 // Time is the fourth seam: the host tells the game how far its clock has run (Game::AdvanceTo).
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Reedfall developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built-in uniform generator: small, fast and the same on every machine, so that a seed
 // replays the same game everywhere. Numbers have 24 significant bits, like a single-precision
 // random number.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Reedfall developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The duck frames as the rules see them: two colours, eleven frames each, and the size in
 // pixels of every frame. The pictures themselves belong to the window; a duck's hit rectangle
 // depends only on these sizes.

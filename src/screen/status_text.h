@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Reedfall developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The status labels' texts: a fixed prefix followed at once by a number in plain decimal.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Reedfall developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's six interval timers on one millisecond clock.
 //
 // Switching on a stopped timer makes its first tick one interval later; switching on a running

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Reedfall developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // reedfall-sim [SCRIPT]: plays the game headless on a virtual clock, one command a line, from
 // SCRIPT or standard input.
 #include <cerrno>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Reedfall developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The driver's side of the game's seams: a box that waits for the script's `ok`, a random
 // source that takes queued numbers first, and an end that stops the script.
 #pragma once

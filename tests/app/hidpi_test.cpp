@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Reedfall developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window on a 144 dpi screen: the scale factor 1.5 is rounded to 2, and every art pixel
 // becomes a 2 x 2 block of device pixels, never a blur.
 #include <QApplication>

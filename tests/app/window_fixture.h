@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Reedfall developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A real window over a game whose clock the test moves: time passes only when the test says,
 // and the wake-ups the host asks for fire exactly when they fall due, as a punctual timer's
 // would. No test waits for real time.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Reedfall developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real window over a game on a manual clock, driven through the window system as a
 // player's mouse would drive it.
 #include <QAbstractButton>

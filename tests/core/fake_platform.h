@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Reedfall developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game on a fake host for the core's tests: draws come from a queue, boxes and the end of
 // the program are recorded.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Reedfall developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The round clock and the end of a round: the box, the next round's clock and target, the
 // start over after a loss, and the single handling of a round end while its box is open.
 #include <gtest/gtest.h>

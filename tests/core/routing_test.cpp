@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Reedfall developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which control takes a click: the topmost whose whole rectangle holds the point, hidden ones
 // and points outside the client area excepted.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Reedfall developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shots, hits and misses: every click or double-click on the play field is a shot while shots
 // are left; only a single click on a duck already down is no shot at all.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Reedfall developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random play: many seeded games of ten virtual minutes, random clicks and double-clicks
 // anywhere (often aimed at a duck), New Game, and OK after random delays. After every event
 // the shot counters must agree, at most one box may be open and each duck must be idle,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Reedfall developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The timer rules the game depends on: first tick one interval after switching on, a running
 // timer left undisturbed by another switch-on, ties in table order, and idle poll ticks
 // skipped without changing what happens.

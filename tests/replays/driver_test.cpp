@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Reedfall developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The driver's contract beyond the recorded games: the dump's shape, number parsing, and
 // answering line by line through a pipe.
 #include "sim/driver.h"

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Reedfall developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays one replay through reedfall-sim and compares what it prints with what was recorded.
 #   -DSIM=<reedfall-sim> -DSCRIPT=<name.sim> -DMODE=file|stdin
 # Beside the script: name.out (standard output; none means nothing printed) and, for a

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Reedfall developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // reedfall-sheets OUTPUT_FOLDER: draws the review sheets of the game's pictures,
 //   sprites.png: every duck frame, the icon and the pointer, at 1x and 4x, labelled;
 //   field.png:   the play field composed as the window draws it, with a duck of each colour.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Reedfall developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A 3 x 5 pixel capital font for the labels of the review sheets. Drawn from a table rather
 // than a system font so that the sheets come out the same on every machine.
 #pragma once
