@@ -10,7 +10,7 @@
 #include <QPoint>
 #include <QRgb>
 
-#include "screen/sprites.h"
+#include "world/sprites.h"
 
 namespace reedfall::assets {
 

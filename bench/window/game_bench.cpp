@@ -63,13 +63,12 @@ class Player final : public QObject {
     if (sinceLastShot_.elapsed() < kReactionMs) {
       return;
     }
-    const Game& game = host_.game();
-    if (!game.Enabled(TimerId::timDuck) || game.state.DuckDown) {
+    const frmMain& game = host_.game();
+    if (!game.Enabled(TimerId::timDuck) || game.world().state.DuckDown) {
       return;
     }
-    const QPoint duck = PixelRect(game.frmMain.imgDuck).center();
-    if (game.frmMain.ControlAt(duck.x() * kTwipsPerPixel, duck.y() * kTwipsPerPixel) ==
-        Control::imgDuck) {
+    const QPoint duck = PixelRect(game.world().controls.imgDuck).center();
+    if (game.ControlAt(duck.x() * kTwipsPerPixel, duck.y() * kTwipsPerPixel) == Control::imgDuck) {
       sinceLastShot_.restart();
       // The shot comes once the host has finished the step it is telling about.
       QTimer::singleShot(0, this, [this, duck] { Click(window_, duck); });
@@ -108,7 +107,7 @@ int main(int argc, char** argv) {
   int steps = 0;
   QObject::connect(&host, &GameHost::changed, [&steps] { ++steps; });
   probe.AddToReport([&] {
-    const GameState& s = host.game().state;
+    const GameState& s = host.game().world().state;
     std::string report = "steps=" + std::to_string(steps);
     report.append(" shots=").append(std::to_string(s.ShotsUsed));
     report.append(" hits=").append(std::to_string(s.DucksKilled));

@@ -68,11 +68,6 @@ void GameHost::End() {
 
 void GameHost::Close() {
   game_.CloseButton();
-  // The game ignores its close button while a box is open, where the player cannot reach it;
-  // a close that arrives anyway (the session ending, say) still ends the program.
-  if (!game_.Ended()) {
-    game_.EndProgram();
-  }
   Settle();
 }
 

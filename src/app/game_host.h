@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Reedfall developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game's host in the Qt program: it owns the running Game, answers its seams (the box, the
-// random numbers, the end of the program) and brings it up to the clock's time before every
-// event and at every wake-up. After each step it tells the window to look again.
+// The game's host in the Qt program: it owns the running game's main window, answers its seams
+// (the box, the random numbers, the end of the program) and brings it up to the clock's time
+// before every event and at every wake-up. After each step it tells the window to look again.
 #pragma once
 
 #include <QObject>
@@ -12,9 +12,9 @@
 #include <optional>
 
 #include "app/clock.h"
-#include "screen/game.h"
-#include "screen/platform.h"
-#include "screen/random.h"
+#include "frmmain/frmmain.h"
+#include "world/platform.h"
+#include "world/random.h"
 
 namespace reedfall::app {
 
@@ -36,7 +36,7 @@ class GameHost final : public QObject, private MessageBoxHost, private ProgramHo
   // With no random source of its own the game reseeds from the wall clock at every launch.
   explicit GameHost(GameClock& clock, RandomSource* random = nullptr, QObject* parent = nullptr);
 
-  [[nodiscard]] const Game& game() const { return game_; }
+  [[nodiscard]] const frmMain& game() const { return game_; }
 
   // --- The player's events, each taken at the clock's current time. ---
 
@@ -73,7 +73,7 @@ class GameHost final : public QObject, private MessageBoxHost, private ProgramHo
 
   GameClock& clock_;
   ClockSeededRandom ownRandom_;
-  Game game_;
+  frmMain game_;
   std::optional<Control> lastPressed_;
   std::optional<MessageBoxText> pendingBox_;
   bool endPending_ = false;

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "screen/controls.h"
+#include "world/controls.h"
 
 namespace reedfall::app {
 

@@ -20,7 +20,7 @@ namespace reedfall::app {
 MainWindow::MainWindow(GameHost& host, QWidget* parent)
     : QMainWindow(parent),
       host_(host),
-      look_(LookOf(host.game().frmMain)),
+      look_(LookOf(host.game().world().controls)),
       client_(new ClientArea(look_, host, this)),
       newGame_(nullptr),
       end_(nullptr) {
@@ -57,7 +57,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::Refresh() {
-  Look now = LookOf(host_.game().frmMain);
+  Look now = LookOf(host_.game().world().controls);
   const QRect field = client_->field()->geometry();
   for (const QRect& changed : ChangedRects(look_, now)) {
     // Only the message label lies in the field; the status labels lie below it.

@@ -3,13 +3,13 @@
 // The two ducks run the same routines with their own variables, picture and timers.
 #pragma once
 
-#include "game/int16.h"
-#include "screen/controls.h"
-#include "screen/timers.h"
+#include "world/controls.h"
+#include "world/int16.h"
+#include "world/timers.h"
 
 namespace reedfall {
 
-class Game;
+struct World;
 
 struct Duck {
   Int16& frame;  // DuckFrame or RedFrame
@@ -23,11 +23,11 @@ struct Duck {
   [[nodiscard]] DuckColour colour() const { return picture.colour; }
 };
 
-Duck BlueDuck(Game& g);
-Duck RedDuck(Game& g);
+Duck BlueDuck(World& w);
+Duck RedDuck(World& w);
 
 // What the duck's timers and Down flag say it is doing.
 enum class DuckActivity { Idle, Flying, Falling, Inconsistent };
-DuckActivity ActivityOf(const Game& g, DuckColour colour);
+DuckActivity ActivityOf(const World& w, DuckColour colour);
 
 }  // namespace reedfall

@@ -4,12 +4,12 @@
 
 #include "flight/duck.h"
 #include "flight/launch.h"
-#include "screen/game.h"
-#include "screen/sprites.h"
+#include "world/sprites.h"
+#include "world/world.h"
 
 namespace reedfall {
 
-void FallTick(Game& g, const Duck& duck) {
+void FallTick(World& w, const Duck& duck) {
   AddSaturating(duck.frame, 1);
   ShowFrame(duck.picture, duck.frame);
   if (duck.frame >= kLastFallFrame) {
@@ -17,15 +17,15 @@ void FallTick(Game& g, const Duck& duck) {
   }
   duck.picture.Top = duck.picture.Top + kFallStep;
   if (duck.picture.Top >= kGroundTop) {
-    Launch(g, duck);
+    Launch(w, duck);
   }
 }
 
-void timDead_Timer(Game& g) {
-  g.Enable(TimerId::timleft);
-  FallTick(g, BlueDuck(g));
+void timDead_Timer(World& w) {
+  w.timers.Enable(TimerId::timleft);
+  FallTick(w, BlueDuck(w));
 }
 
-void timRdead_Timer(Game& g) { FallTick(g, RedDuck(g)); }
+void timRdead_Timer(World& w) { FallTick(w, RedDuck(w)); }
 
 }  // namespace reedfall

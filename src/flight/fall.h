@@ -5,17 +5,17 @@
 
 namespace reedfall {
 
-class Game;
+struct World;
 struct Duck;
 
 inline constexpr int kLastFallFrame = 10;
 inline constexpr float kFallStep = 275;  // twips a tick, straight down
 inline constexpr float kGroundTop = 5005;
 
-void FallTick(Game& g, const Duck& duck);
+void FallTick(World& w, const Duck& duck);
 // The blue duck's fall also keeps the countdown switched on: rounds 2 to 5 start their clock
 // with it.
-void timDead_Timer(Game& g);
-void timRdead_Timer(Game& g);
+void timDead_Timer(World& w);
+void timRdead_Timer(World& w);
 
 }  // namespace reedfall

@@ -4,8 +4,8 @@
 
 #include "flight/duck.h"
 #include "flight/launch.h"
-#include "screen/game.h"
-#include "screen/status_text.h"
+#include "world/status_text.h"
+#include "world/world.h"
 
 namespace reedfall {
 
@@ -18,7 +18,7 @@ std::optional<FlightStep> FindFlightStep(DuckColour colour, int speed, int dir) 
   return std::nullopt;
 }
 
-void FlightTick(Game& g, const Duck& duck) {
+void FlightTick(World& w, const Duck& duck) {
   if (const auto step = FindFlightStep(duck.colour(), duck.speed, duck.dir)) {
     AddSaturating(duck.frame, 1);
     ShowFrame(duck.picture, duck.frame);
@@ -31,14 +31,14 @@ void FlightTick(Game& g, const Duck& duck) {
   // The escape test sees the Top just written; a duck that drifted off sideways flies on
   // unseen until it gets here.
   if (duck.picture.Top <= kEscapeTop) {
-    AddSaturating(g.state.DucksMissed, 1);
-    g.frmMain.label(LabelId::lbldm).Caption = StatusText(kDucksMissedPrefix, g.state.DucksMissed);
-    Launch(g, duck);
+    AddSaturating(w.state.DucksMissed, 1);
+    w.controls.label(LabelId::lbldm).Caption = StatusText(kDucksMissedPrefix, w.state.DucksMissed);
+    Launch(w, duck);
   }
 }
 
-void timDuck_Timer(Game& g) { FlightTick(g, BlueDuck(g)); }
+void timDuck_Timer(World& w) { FlightTick(w, BlueDuck(w)); }
 
-void timRDuck_Timer(Game& g) { FlightTick(g, RedDuck(g)); }
+void timRDuck_Timer(World& w) { FlightTick(w, RedDuck(w)); }
 
 }  // namespace reedfall

@@ -6,12 +6,12 @@
 #include <array>
 #include <optional>
 
-#include "game/int16.h"
-#include "screen/sprites.h"
+#include "world/int16.h"
+#include "world/sprites.h"
 
 namespace reedfall {
 
-class Game;
+struct World;
 struct Duck;
 
 struct FlightStep {
@@ -40,8 +40,8 @@ inline constexpr float kEscapeTop = -250;
 
 std::optional<FlightStep> FindFlightStep(DuckColour colour, int speed, int dir);
 
-void FlightTick(Game& g, const Duck& duck);
-void timDuck_Timer(Game& g);
-void timRDuck_Timer(Game& g);
+void FlightTick(World& w, const Duck& duck);
+void timDuck_Timer(World& w);
+void timRDuck_Timer(World& w);
 
 }  // namespace reedfall

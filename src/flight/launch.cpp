@@ -5,36 +5,36 @@
 #include <cmath>
 
 #include "flight/duck.h"
-#include "screen/game.h"
+#include "world/world.h"
 
 namespace reedfall {
 
 namespace {
 
 // floor(r * n) for a draw 0 <= r < 1: a whole number from 0 to n - 1.
-int Draw(Game& g, int n) {
-  return static_cast<int>(std::floor(g.platform.random.Next() * static_cast<double>(n)));
+int Draw(World& w, int n) {
+  return static_cast<int>(std::floor(w.platform.random.Next() * static_cast<double>(n)));
 }
 
 }  // namespace
 
-Duck BlueDuck(Game& g) {
-  GameState& s = g.state;
-  return {s.DuckFrame,       s.DuckDown,       s.DuckDir,       s.DuckSpeed,
-          g.frmMain.imgDuck, TimerId::timDuck, TimerId::timDead};
+Duck BlueDuck(World& w) {
+  GameState& s = w.state;
+  return {s.DuckFrame,        s.DuckDown,       s.DuckDir,       s.DuckSpeed,
+          w.controls.imgDuck, TimerId::timDuck, TimerId::timDead};
 }
 
-Duck RedDuck(Game& g) {
-  GameState& s = g.state;
-  return {s.RedFrame,        s.RedDown,         s.RedDir,         s.RedSpeed,
-          g.frmMain.imgRedD, TimerId::timRDuck, TimerId::timRdead};
+Duck RedDuck(World& w) {
+  GameState& s = w.state;
+  return {s.RedFrame,         s.RedDown,         s.RedDir,         s.RedSpeed,
+          w.controls.imgRedD, TimerId::timRDuck, TimerId::timRdead};
 }
 
-DuckActivity ActivityOf(const Game& g, DuckColour colour) {
+DuckActivity ActivityOf(const World& w, DuckColour colour) {
   const bool blue = colour == DuckColour::Blue;
-  const bool flying = g.Enabled(blue ? TimerId::timDuck : TimerId::timRDuck);
-  const bool falling = g.Enabled(blue ? TimerId::timDead : TimerId::timRdead);
-  const bool down = blue ? g.state.DuckDown : g.state.RedDown;
+  const bool flying = w.timers.Enabled(blue ? TimerId::timDuck : TimerId::timRDuck);
+  const bool falling = w.timers.Enabled(blue ? TimerId::timDead : TimerId::timRdead);
+  const bool down = blue ? w.state.DuckDown : w.state.RedDown;
   if (!flying && !falling) {
     return DuckActivity::Idle;
   }
@@ -47,11 +47,11 @@ DuckActivity ActivityOf(const Game& g, DuckColour colour) {
   return DuckActivity::Inconsistent;
 }
 
-void Launch(Game& g, const Duck& duck) {
-  g.Disable(duck.fallTimer);
+void Launch(World& w, const Duck& duck) {
+  w.timers.Disable(duck.fallTimer);
   duck.down = false;
-  g.platform.random.Randomize();
-  duck.dir = static_cast<Int16>(Draw(g, 2) + 1);
+  w.platform.random.Randomize();
+  duck.dir = static_cast<Int16>(Draw(w, 2) + 1);
 
   float left = 0;
   int framesPerClass = 0;
@@ -67,16 +67,16 @@ void Launch(Game& g, const Duck& duck) {
     default:
       return;  // no such direction: the duck stays where it is
   }
-  g.state.LaunchTop = static_cast<Int16>(Draw(g, kLaunchTopSpan) + kLowestLaunchTop);
-  duck.picture.Top = g.state.LaunchTop;
+  w.state.LaunchTop = static_cast<Int16>(Draw(w, kLaunchTopSpan) + kLowestLaunchTop);
+  duck.picture.Top = w.state.LaunchTop;
   duck.picture.Left = left;
-  duck.speed = static_cast<Int16>(Draw(g, 2) + 1);
+  duck.speed = static_cast<Int16>(Draw(w, 2) + 1);
   duck.frame = static_cast<Int16>(duck.speed * framesPerClass);
-  g.Enable(duck.flightTimer);
+  w.timers.Enable(duck.flightTimer);
 }
 
-void LaunchDuck(Game& g) { Launch(g, BlueDuck(g)); }
+void LaunchDuck(World& w) { Launch(w, BlueDuck(w)); }
 
-void LaunchRedDuck(Game& g) { Launch(g, RedDuck(g)); }
+void LaunchRedDuck(World& w) { Launch(w, RedDuck(w)); }
 
 }  // namespace reedfall

@@ -5,7 +5,7 @@
 
 namespace reedfall {
 
-class Game;
+struct World;
 struct Duck;
 
 inline constexpr float kLaunchLeftFromRight = 7440;  // direction 1: just beyond the right edge
@@ -16,9 +16,9 @@ inline constexpr int kLaunchTopSpan = 2500;  // Top 2500 to 4999
 // Stops any fall, makes the duck hittable, reseeds, draws direction, height and speed in that
 // order, places the duck, primes its frame counter and starts its flight timer. The picture
 // keeps the frame it showed until the first flight tick.
-void Launch(Game& g, const Duck& duck);
+void Launch(World& w, const Duck& duck);
 
-void LaunchDuck(Game& g);
-void LaunchRedDuck(Game& g);
+void LaunchDuck(World& w);
+void LaunchRedDuck(World& w);
 
 }  // namespace reedfall

@@ -4,8 +4,8 @@
 
 #include "flight/launch.h"
 #include "game/rules.h"
-#include "screen/game.h"
-#include "screen/status_text.h"
+#include "world/status_text.h"
+#include "world/world.h"
 
 namespace reedfall {
 
@@ -17,40 +17,40 @@ constexpr float kRedParkTop = 465;
 
 }  // namespace
 
-void Form_Load(Game& g) {
-  g.GameStarted = false;
-  g.state.Round = 1;
-  g.state.RedFrame = 0;
-  g.state.TimeLeft = kRound1TimeLimit;
-  g.state.ShotsLeft = kShotsPerRound;
+void Form_Load(World& w) {
+  w.GameStarted = false;
+  w.state.Round = 1;
+  w.state.RedFrame = 0;
+  w.state.TimeLeft = kRound1TimeLimit;
+  w.state.ShotsLeft = kShotsPerRound;
 }
 
-void lblMessage_Click(Game& g) {
-  if (g.GameStarted) {
+void lblMessage_Click(World& w) {
+  if (w.GameStarted) {
     return;
   }
-  g.GameStarted = true;
-  NewGame(g);
+  w.GameStarted = true;
+  NewGame(w);
 }
 
-void mnuNewGame_Click(Game& g) { NewGame(g); }
+void mnuNewGame_Click(World& w) { NewGame(w); }
 
-void mnuEnd_Click(Game& g) { g.EndProgram(); }
+void mnuEnd_Click(World& w) { EndProgram(w); }
 
-void WriteRoundCounterLabels(Game& g) {
-  const GameState& s = g.state;
-  MainWindowControls& w = g.frmMain;
+void WriteRoundCounterLabels(World& w) {
+  const GameState& s = w.state;
+  MainWindowControls& c = w.controls;
   using enum LabelId;
-  w.label(lblDK).Caption = StatusText(kDucksKilledPrefix, s.DucksKilled);
-  w.label(lblS).Caption = StatusText(kShotsUsedPrefix, s.ShotsUsed);
-  w.label(lblsl).Caption = StatusText(kShotsLeftPrefix, s.ShotsLeft);
-  w.label(lblsm).Caption = StatusText(kShotsMissedPrefix, s.ShotsMissed);
-  w.label(lbldm).Caption = StatusText(kDucksMissedPrefix, s.DucksMissed);
+  c.label(lblDK).Caption = StatusText(kDucksKilledPrefix, s.DucksKilled);
+  c.label(lblS).Caption = StatusText(kShotsUsedPrefix, s.ShotsUsed);
+  c.label(lblsl).Caption = StatusText(kShotsLeftPrefix, s.ShotsLeft);
+  c.label(lblsm).Caption = StatusText(kShotsMissedPrefix, s.ShotsMissed);
+  c.label(lbldm).Caption = StatusText(kDucksMissedPrefix, s.DucksMissed);
 }
 
-void NewGame(Game& g) {
-  GameState& s = g.state;
-  MainWindowControls& w = g.frmMain;
+void NewGame(World& w) {
+  GameState& s = w.state;
+  MainWindowControls& c = w.controls;
   using enum LabelId;
   using enum TimerId;
 
@@ -64,29 +64,29 @@ void NewGame(Game& g) {
   s.RedFrame = 0;
   s.Score = 0;
   s.TargetScore = kRound1Target;
-  w.label(lblMessage).Caption.clear();
+  c.label(lblMessage).Caption.clear();
 
   // The time label keeps its old text until the countdown's first tick.
-  w.label(lblRound).Caption = StatusText(kRoundPrefix, s.Round);
-  w.label(lblHS).Caption = StatusText(kHighScoreNewGamePrefix, s.Score);
-  WriteRoundCounterLabels(g);
+  c.label(lblRound).Caption = StatusText(kRoundPrefix, s.Round);
+  c.label(lblHS).Caption = StatusText(kHighScoreNewGamePrefix, s.Score);
+  WriteRoundCounterLabels(w);
 
-  g.Disable(timRdead);
-  g.Disable(timRDuck);
+  w.timers.Disable(timRdead);
+  w.timers.Disable(timRDuck);
 
-  w.label(lbltime).Visible = true;
-  w.label(lblMessage).Visible = false;
+  c.label(lbltime).Visible = true;
+  c.label(lblMessage).Visible = false;
   for (const LabelId id : {lblDK, lbldm, lblHS, lblRound, lblsl, lblsm}) {
-    w.label(id).Visible = true;
+    c.label(id).Visible = true;
   }
 
-  w.imgRedD.Top = kRedParkTop;
-  w.imgRedD.Left = kRedParkLeft;
-  w.label(lblS).Visible = true;
+  c.imgRedD.Top = kRedParkTop;
+  c.imgRedD.Left = kRedParkLeft;
+  c.label(lblS).Visible = true;
 
-  g.Enable(timDuck);
-  g.Enable(timleft);
-  LaunchDuck(g);
+  w.timers.Enable(timDuck);
+  w.timers.Enable(timleft);
+  LaunchDuck(w);
 }
 
 }  // namespace reedfall

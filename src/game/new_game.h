@@ -5,16 +5,16 @@
 
 namespace reedfall {
 
-class Game;
+struct World;
 
-void Form_Load(Game& g);
-void lblMessage_Click(Game& g);
-void mnuNewGame_Click(Game& g);
-void mnuEnd_Click(Game& g);
+void Form_Load(World& w);
+void lblMessage_Click(World& w);
+void mnuNewGame_Click(World& w);
+void mnuEnd_Click(World& w);
 // Round 1, score 0, fresh counters and labels; the red duck parked, the blue one launched.
-void NewGame(Game& g);
+void NewGame(World& w);
 
 // Rewrites the labels of the round's counters: kills, shots used, left and missed, ducks missed.
-void WriteRoundCounterLabels(Game& g);
+void WriteRoundCounterLabels(World& w);
 
 }  // namespace reedfall

@@ -5,23 +5,23 @@
 #include "flight/launch.h"
 #include "game/new_game.h"
 #include "game/rules.h"
-#include "screen/game.h"
-#include "screen/status_text.h"
+#include "world/status_text.h"
+#include "world/world.h"
 
 namespace reedfall {
 
 namespace {
 
-void OpenRoundEndBox(Game& g, RoundEnd kind) {
+void OpenRoundEndBox(World& w, RoundEnd kind) {
   // Set before the box opens: the poll keeps ticking under it and must not end the round twice.
-  g.roundEnd = kind;
-  const MessageBoxText box = *g.OpenBox();
-  g.platform.messageBox.ShowMessageBox(box.text, box.title);
+  w.roundEnd = kind;
+  const MessageBoxText box = *RoundEndBox(kind);
+  w.platform.messageBox.ShowMessageBox(box.text, box.title);
 }
 
 // The clock and the target of the round just entered.
-void EnterRound(Game& g) {
-  GameState& s = g.state;
+void EnterRound(World& w) {
+  GameState& s = w.state;
   using enum TimerId;
   switch (s.Round) {
     case 2:
@@ -46,9 +46,9 @@ void EnterRound(Game& g) {
         s.TargetScore += static_cast<double>(s.Round) * kLateRoundTargetPerRound;
         // Only the late rounds restart the ducks and the clock here; rounds 2 to 5 wait for
         // the first blue fall to switch the countdown on.
-        g.Enable(timDuck);
-        g.Enable(timRDuck);
-        g.Enable(timleft);
+        w.timers.Enable(timDuck);
+        w.timers.Enable(timRDuck);
+        w.timers.Enable(timleft);
       }
       break;
   }
@@ -56,52 +56,68 @@ void EnterRound(Game& g) {
 
 }  // namespace
 
-void timleft_Timer(Game& g) {
-  AddSaturating(g.state.TimeLeft, -1);
-  g.frmMain.label(LabelId::lbltime).Caption = StatusText(kTimeLeftPrefix, g.state.TimeLeft);
+std::optional<MessageBoxText> RoundEndBox(RoundEnd kind) {
+  switch (kind) {
+    case RoundEnd::None:
+      return std::nullopt;
+    case RoundEnd::Lost:
+      return MessageBoxText{kLostTitle, kLostText};
+    case RoundEnd::Won:
+      return MessageBoxText{kWonTitle, kWonText};
+  }
+  return std::nullopt;
 }
 
-void timWinLose_Timer(Game& g) {
-  if (g.state.TimeLeft > 0 || g.roundEnd != RoundEnd::None) {
+void timleft_Timer(World& w) {
+  AddSaturating(w.state.TimeLeft, -1);
+  w.controls.label(LabelId::lbltime).Caption = StatusText(kTimeLeftPrefix, w.state.TimeLeft);
+}
+
+bool RoundCanEnd(const World& w) {
+  return w.state.TimeLeft <= 0 && w.roundEnd == RoundEnd::None;
+}
+
+void timWinLose_Timer(World& w) {
+  if (!RoundCanEnd(w)) {
     return;
   }
-  if (g.state.Score >= g.state.TargetScore) {
-    RoundWon(g);
+  if (w.state.Score >= w.state.TargetScore) {
+    RoundWon(w);
   } else {
-    RoundLost(g);
+    RoundLost(w);
   }
 }
 
-void RoundLost(Game& g) {
+void RoundLost(World& w) {
   using enum TimerId;
-  g.Disable(timleft);
-  g.Disable(timDuck);
-  g.Disable(timDead);
-  OpenRoundEndBox(g, RoundEnd::Lost);
+  w.timers.Disable(timleft);
+  w.timers.Disable(timDuck);
+  w.timers.Disable(timDead);
+  OpenRoundEndBox(w, RoundEnd::Lost);
 }
 
-void RoundLostAfterBox(Game& g) {
-  NewGame(g);
-  g.Enable(TimerId::timleft);
-  g.Enable(TimerId::timDuck);
+void RoundLostAfterBox(World& w) {
+  NewGame(w);
+  w.timers.Enable(TimerId::timleft);
+  w.timers.Enable(TimerId::timDuck);
 }
 
-void RoundWon(Game& g) {
+void RoundWon(World& w) {
   using enum TimerId;
-  g.frmMain.label(LabelId::lblMessage).Visible = false;
-  g.Disable(timleft);
-  g.Disable(timDuck);
-  g.Disable(timRDuck);
-  OpenRoundEndBox(g, RoundEnd::Won);
+  w.controls.label(LabelId::lblMessage).Visible = false;
+  w.timers.Disable(timleft);
+  w.timers.Disable(timDuck);
+  w.timers.Disable(timRDuck);
+  OpenRoundEndBox(w, RoundEnd::Won);
 }
 
-void RoundWonAfterBox(Game& g) {
-  GameState& s = g.state;
-  MainWindowControls& w = g.frmMain;
+void RoundWonAfterBox(World& w) {
+  GameState& s = w.state;
+  MainWindowControls& c = w.controls;
   using enum LabelId;
 
   AddSaturating(s.Round, 1);
-  EnterRound(g);
+  EnterRound(w);
   s.ShotsMissed = 0;
   s.ShotsUsed = 0;
   s.ShotsLeft = kShotsPerRound;
@@ -109,12 +125,12 @@ void RoundWonAfterBox(Game& g) {
   s.DucksMissed = 0;
 
   // The score label keeps the text of the last hit.
-  w.label(lbltime).Caption = StatusText(kTimeLeftPrefix, s.TimeLeft);
-  w.label(lblRound).Caption = StatusText(kRoundPrefix, s.Round);
-  WriteRoundCounterLabels(g);
+  c.label(lbltime).Caption = StatusText(kTimeLeftPrefix, s.TimeLeft);
+  c.label(lblRound).Caption = StatusText(kRoundPrefix, s.Round);
+  WriteRoundCounterLabels(w);
 
-  LaunchDuck(g);
-  LaunchRedDuck(g);
+  LaunchDuck(w);
+  LaunchRedDuck(w);
 }
 
 }  // namespace reedfall

@@ -4,16 +4,25 @@
 // first stops the clock and opens the box, the second runs when the player presses OK.
 #pragma once
 
+#include <optional>
+
+#include "world/world.h"
+
 namespace reedfall {
 
-class Game;
+// The box that a round end of this kind shows; none for no round end.
+std::optional<MessageBoxText> RoundEndBox(RoundEnd kind);
 
-void timleft_Timer(Game& g);
-void timWinLose_Timer(Game& g);
+// The round can end now: the clock has run out and no round end is under way. The poll acts
+// on nothing else, so while this is false its ticks may be skipped.
+bool RoundCanEnd(const World& w);
 
-void RoundLost(Game& g);
-void RoundLostAfterBox(Game& g);
-void RoundWon(Game& g);
-void RoundWonAfterBox(Game& g);
+void timleft_Timer(World& w);
+void timWinLose_Timer(World& w);
+
+void RoundLost(World& w);
+void RoundLostAfterBox(World& w);
+void RoundWon(World& w);
+void RoundWonAfterBox(World& w);
 
 }  // namespace reedfall

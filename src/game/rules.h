@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "game/int16.h"
+#include "world/int16.h"
 
 namespace reedfall {
 

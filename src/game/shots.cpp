@@ -4,104 +4,104 @@
 
 #include "flight/duck.h"
 #include "game/rules.h"
-#include "screen/game.h"
-#include "screen/status_text.h"
+#include "world/status_text.h"
+#include "world/world.h"
 
 namespace reedfall {
 
 namespace {
 
-void ShowOutOfAmmo(Game& g) {
-  Label& message = g.frmMain.label(LabelId::lblMessage);
+void ShowOutOfAmmo(World& w) {
+  Label& message = w.controls.label(LabelId::lblMessage);
   message.Caption = kOutOfAmmo;
   message.Visible = true;
 }
 
-void CountShot(Game& g) {
-  AddSaturating(g.state.ShotsUsed, 1);
-  AddSaturating(g.state.ShotsLeft, -1);
+void CountShot(World& w) {
+  AddSaturating(w.state.ShotsUsed, 1);
+  AddSaturating(w.state.ShotsLeft, -1);
 }
 
-void WriteHighScoreAfterHit(Game& g) {
-  g.frmMain.label(LabelId::lblHS).Caption = StatusText(kHighScoreHitPrefix, g.state.Score);
+void WriteHighScoreAfterHit(World& w) {
+  w.controls.label(LabelId::lblHS).Caption = StatusText(kHighScoreHitPrefix, w.state.Score);
 }
 
 // The hit frame, the counters, the labels, flight stopped and fall started.
-void FinishHit(Game& g, const Duck& duck) {
+void FinishHit(World& w, const Duck& duck) {
   using enum LabelId;
   duck.down = true;
   duck.frame = kHitFrame;
   ShowFrame(duck.picture, kHitFrame);
-  AddSaturating(g.state.DucksKilled, 1);
-  CountShot(g);
-  g.Disable(duck.flightTimer);
-  g.frmMain.label(lblDK).Caption = StatusText(kDucksKilledPrefix, g.state.DucksKilled);
-  g.frmMain.label(lblS).Caption = StatusText(kShotUsedHitPrefix, g.state.ShotsUsed);
-  g.frmMain.label(lblsl).Caption = StatusText(kShotsLeftPrefix, g.state.ShotsLeft);
-  g.Enable(duck.fallTimer);
+  AddSaturating(w.state.DucksKilled, 1);
+  CountShot(w);
+  w.timers.Disable(duck.flightTimer);
+  w.controls.label(lblDK).Caption = StatusText(kDucksKilledPrefix, w.state.DucksKilled);
+  w.controls.label(lblS).Caption = StatusText(kShotUsedHitPrefix, w.state.ShotsUsed);
+  w.controls.label(lblsl).Caption = StatusText(kShotsLeftPrefix, w.state.ShotsLeft);
+  w.timers.Enable(duck.fallTimer);
 }
 
 }  // namespace
 
-void MissHandler(Game& g) {
-  if (g.state.ShotsLeft > 0) {
-    ShotMissed(g);
+void MissHandler(World& w) {
+  if (w.state.ShotsLeft > 0) {
+    ShotMissed(w);
   } else {
-    ShowOutOfAmmo(g);
+    ShowOutOfAmmo(w);
   }
 }
 
-void ShotMissed(Game& g) {
+void ShotMissed(World& w) {
   using enum LabelId;
-  AddSaturating(g.state.ShotsMissed, 1);
-  CountShot(g);
-  g.frmMain.label(lblS).Caption = StatusText(kShotsUsedPrefix, g.state.ShotsUsed);
-  g.frmMain.label(lblsl).Caption = StatusText(kShotsLeftPrefix, g.state.ShotsLeft);
-  g.frmMain.label(lblsm).Caption = StatusText(kShotsMissedPrefix, g.state.ShotsMissed);
+  AddSaturating(w.state.ShotsMissed, 1);
+  CountShot(w);
+  w.controls.label(lblS).Caption = StatusText(kShotsUsedPrefix, w.state.ShotsUsed);
+  w.controls.label(lblsl).Caption = StatusText(kShotsLeftPrefix, w.state.ShotsLeft);
+  w.controls.label(lblsm).Caption = StatusText(kShotsMissedPrefix, w.state.ShotsMissed);
 }
 
-void DuckHit(Game& g) { FinishHit(g, BlueDuck(g)); }
+void DuckHit(World& w) { FinishHit(w, BlueDuck(w)); }
 
-void RedDuckHit(Game& g) { FinishHit(g, RedDuck(g)); }
+void RedDuckHit(World& w) { FinishHit(w, RedDuck(w)); }
 
-void imgDuck_Click(Game& g) {
-  if (g.state.ShotsLeft < 1) {
-    ShowOutOfAmmo(g);
+void imgDuck_Click(World& w) {
+  if (w.state.ShotsLeft < 1) {
+    ShowOutOfAmmo(w);
     return;
   }
-  if (g.state.DuckDown) {
+  if (w.state.DuckDown) {
     return;
   }
-  g.state.Score += kBlueDuckScore;
-  WriteHighScoreAfterHit(g);
-  ShowFrame(g.frmMain.imgDuck, kHitFrame);
-  DuckHit(g);
+  w.state.Score += kBlueDuckScore;
+  WriteHighScoreAfterHit(w);
+  ShowFrame(w.controls.imgDuck, kHitFrame);
+  DuckHit(w);
 }
 
-void imgRedD_Click(Game& g) {
-  if (g.state.ShotsLeft < 1) {
-    ShowOutOfAmmo(g);
+void imgRedD_Click(World& w) {
+  if (w.state.ShotsLeft < 1) {
+    ShowOutOfAmmo(w);
     return;
   }
-  if (g.state.RedDown) {
+  if (w.state.RedDown) {
     return;
   }
-  g.Disable(TimerId::timRDuck);
-  g.state.Score += kRedDuckScore;
-  WriteHighScoreAfterHit(g);
-  g.state.RedFrame = kHitFrame;
-  ShowFrame(g.frmMain.imgRedD, kHitFrame);
-  RedDuckHit(g);
+  w.timers.Disable(TimerId::timRDuck);
+  w.state.Score += kRedDuckScore;
+  WriteHighScoreAfterHit(w);
+  w.state.RedFrame = kHitFrame;
+  ShowFrame(w.controls.imgRedD, kHitFrame);
+  RedDuckHit(w);
 }
 
-void imgDuck_DblClick(Game& g) { MissHandler(g); }
-void imgRedD_DblClick(Game& g) { MissHandler(g); }
+void imgDuck_DblClick(World& w) { MissHandler(w); }
+void imgRedD_DblClick(World& w) { MissHandler(w); }
 // The element number makes no difference: every piece of scenery is a miss.
-void Image1_Click(Game& g, Int16 /*index*/) { MissHandler(g); }
-void Image1_DblClick(Game& g, Int16 /*index*/) { MissHandler(g); }
-void imgTop_Click(Game& g) { MissHandler(g); }
-void imgTop_DblClick(Game& g) { MissHandler(g); }
-void imgback_Click(Game& g) { MissHandler(g); }
-void imgback_DblClick(Game& g) { MissHandler(g); }
+void Image1_Click(World& w, Int16 /*index*/) { MissHandler(w); }
+void Image1_DblClick(World& w, Int16 /*index*/) { MissHandler(w); }
+void imgTop_Click(World& w) { MissHandler(w); }
+void imgTop_DblClick(World& w) { MissHandler(w); }
+void imgback_Click(World& w) { MissHandler(w); }
+void imgback_DblClick(World& w) { MissHandler(w); }
 
 }  // namespace reedfall

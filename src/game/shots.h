@@ -3,27 +3,27 @@
 // Shots: every click or double-click on a picture of the play field, while shots are left.
 #pragma once
 
-#include "game/int16.h"
+#include "world/int16.h"
 
 namespace reedfall {
 
-class Game;
+struct World;
 
 // Shared by every picture's handler that only counts a miss.
-void MissHandler(Game& g);
-void ShotMissed(Game& g);
-void DuckHit(Game& g);
-void RedDuckHit(Game& g);
+void MissHandler(World& w);
+void ShotMissed(World& w);
+void DuckHit(World& w);
+void RedDuckHit(World& w);
 
-void imgDuck_Click(Game& g);
-void imgRedD_Click(Game& g);
-void imgDuck_DblClick(Game& g);
-void imgRedD_DblClick(Game& g);
-void Image1_Click(Game& g, Int16 index);
-void Image1_DblClick(Game& g, Int16 index);
-void imgTop_Click(Game& g);
-void imgTop_DblClick(Game& g);
-void imgback_Click(Game& g);
-void imgback_DblClick(Game& g);
+void imgDuck_Click(World& w);
+void imgRedD_Click(World& w);
+void imgDuck_DblClick(World& w);
+void imgRedD_DblClick(World& w);
+void Image1_Click(World& w, Int16 index);
+void Image1_DblClick(World& w, Int16 index);
+void imgTop_Click(World& w);
+void imgTop_DblClick(World& w);
+void imgback_Click(World& w);
+void imgback_DblClick(World& w);
 
 }  // namespace reedfall

@@ -108,7 +108,7 @@ std::pair<double, double> ParsePoint(const std::vector<std::string_view>& words)
 }
 
 // The centre of the control's current rectangle, as a click there would be aimed.
-std::pair<double, double> CentreOf(const Game& game, std::string_view name) {
+std::pair<double, double> CentreOf(const frmMain& game, std::string_view name) {
   const std::optional<Control> control = ControlByName(name);
   if (!control) {
     throw ScriptError{"unknown control: " + Quoted(name)};
@@ -119,13 +119,13 @@ std::pair<double, double> CentreOf(const Game& game, std::string_view name) {
       rect = Spec(LabelId::lblMessage).rect;  // its rectangle, shown or not
       break;
     case Control::imgDuck:
-      rect = RectOf(game.frmMain.imgDuck);
+      rect = RectOf(game.world().controls.imgDuck);
       break;
     case Control::imgRedD:
-      rect = RectOf(game.frmMain.imgRedD);
+      rect = RectOf(game.world().controls.imgRedD);
       break;
     default:
-      rect = *game.frmMain.ClickArea(*control);
+      rect = *game.ClickArea(*control);
       break;
   }
   return {rect.left + std::floor(rect.width / 2), rect.top + std::floor(rect.height / 2)};

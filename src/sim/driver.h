@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "screen/game.h"
+#include "frmmain/frmmain.h"
 #include "sim/sim_platform.h"
 
 namespace reedfall::sim {
@@ -29,17 +29,16 @@ class Driver {
 
   LineResult Run(std::string_view line);
 
-  [[nodiscard]] const Game& game() const { return game_; }
-  Game& game() { return game_; }
+  [[nodiscard]] const frmMain& game() const { return game_; }
 
  private:
   ScriptedMessageBox box_;
   ScriptedRandom random_;
   ScriptedProgram program_;
-  Game game_;
+  frmMain game_;
 };
 
 // The whole state as one line of JSON, without the newline.
-std::string Dump(const Game& game);
+std::string Dump(const frmMain& game);
 
 }  // namespace reedfall::sim

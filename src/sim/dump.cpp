@@ -4,8 +4,8 @@
 #include <charconv>
 #include <string>
 
-#include "screen/status_text.h"
 #include "sim/driver.h"
+#include "world/status_text.h"
 
 namespace reedfall::sim {
 
@@ -153,20 +153,20 @@ void WritePicture(JsonWriter& json, const DuckPicture& picture) {
 
 }  // namespace
 
-std::string Dump(const Game& game) {
+std::string Dump(const frmMain& game) {
   JsonWriter json;
   json.Open();
   json.Key("t");
   json.Int(game.Now());
   json.Key("state");
-  WriteState(json, game.state);
+  WriteState(json, game.world().state);
   json.Key("GameStarted");
-  json.Bool(game.GameStarted);
+  json.Bool(game.world().GameStarted);
 
   json.Key("labels");
   json.Open();
   for (const LabelSpec& spec : kLabelTable) {
-    const Label& label = game.frmMain.label(spec.id);
+    const Label& label = game.world().controls.label(spec.id);
     json.Key(spec.name);
     json.Open();
     json.Key("caption");
@@ -180,9 +180,9 @@ std::string Dump(const Game& game) {
   json.Key("pictures");
   json.Open();
   json.Key("imgDuck");
-  WritePicture(json, game.frmMain.imgDuck);
+  WritePicture(json, game.world().controls.imgDuck);
   json.Key("imgRedD");
-  WritePicture(json, game.frmMain.imgRedD);
+  WritePicture(json, game.world().controls.imgRedD);
   json.Close();
 
   json.Key("timers");

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <deque>
 
-#include "screen/platform.h"
-#include "screen/random.h"
+#include "world/platform.h"
+#include "world/random.h"
 
 namespace reedfall::sim {
 

@@ -27,11 +27,11 @@ void HiDpiTest::artPixelsCoverTwoByTwoDevicePixels() {
   WindowFixture f;
   QCOMPARE(f.window.devicePixelRatio(), 2.0);
   f.window.newGameAction()->trigger();
-  const reedfall::Game& g = f.game();
+  const reedfall::frmMain& g = f.game();
   QRect duck;
   for (int step = 0; step < 2000 && !QRect(0, 0, 487, 200).contains(duck); ++step) {
     QVERIFY(f.Step());
-    duck = g.Enabled(TimerId::timDuck) ? PixelRect(g.frmMain.imgDuck) : QRect();
+    duck = g.Enabled(TimerId::timDuck) ? PixelRect(g.world().controls.imgDuck) : QRect();
   }
   QVERIFY(QRect(0, 0, 487, 200).contains(duck));
 
@@ -48,7 +48,8 @@ void HiDpiTest::artPixelsCoverTwoByTwoDevicePixels() {
     }
   }
   // ...and the duck's blocks are its frame's pixels.
-  const QImage art = reedfall::assets::DuckFrame(DuckColour::Blue, g.frmMain.imgDuck.frame);
+  const QImage art =
+      reedfall::assets::DuckFrame(DuckColour::Blue, g.world().controls.imgDuck.frame);
   for (int y = 0; y < art.height(); ++y) {
     for (int x = 0; x < art.width(); ++x) {
       if (qAlpha(art.pixel(x, y)) == 255) {

@@ -7,12 +7,12 @@
 namespace reedfall::app::testing {
 
 std::optional<QPoint> WindowFixture::ClickableBlueDuck() const {
-  const Game& g = game();
-  if (!g.Enabled(TimerId::timDuck) || g.state.DuckDown) {
+  const frmMain& g = game();
+  if (!g.Enabled(TimerId::timDuck) || g.world().state.DuckDown) {
     return std::nullopt;
   }
-  const QPoint centre = PixelRect(g.frmMain.imgDuck).center();
-  const auto taker = g.frmMain.ControlAt(centre.x() * kTwipsPerPixel, centre.y() * kTwipsPerPixel);
+  const QPoint centre = PixelRect(g.world().controls.imgDuck).center();
+  const auto taker = g.ControlAt(centre.x() * kTwipsPerPixel, centre.y() * kTwipsPerPixel);
   if (taker != Control::imgDuck) {
     return std::nullopt;
   }
@@ -38,7 +38,7 @@ bool WindowFixture::ShootBlueDuck() {
     return false;
   }
   ClickAt(*duck);
-  return game().state.DuckDown;
+  return game().world().state.DuckDown;
 }
 
 }  // namespace reedfall::app::testing

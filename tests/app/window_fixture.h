@@ -19,7 +19,7 @@
 #include "app/clock.h"
 #include "app/game_host.h"
 #include "app/main_window.h"
-#include "screen/random.h"
+#include "world/random.h"
 
 namespace reedfall::app::testing {
 
@@ -89,7 +89,7 @@ struct WindowFixture {
     }
   }
 
-  [[nodiscard]] const Game& game() const { return host.game(); }
+  [[nodiscard]] const frmMain& game() const { return host.game(); }
   [[nodiscard]] ClientArea& client() const { return *window.client(); }
 
   // A point of the client area, in the coordinates of the window's QWindow.

@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <cmath>
 #include <cstdlib>
 #include <vector>
 
@@ -136,6 +137,7 @@ class WindowTest final : public QObject {
   void clickOnTheSceneryMisses_data();
   void clickOnTheSceneryMisses();
   void doubleClickOnAFlyingDuckIsAHitAndAMiss();
+  void theDucksFirstPaintedPixelTakesTheClick();
   void roundEndBoxesHoldClicksBackWhileTimeRunsOn();
   void frameShowsSkyDuckAndStatusText();
   void repaintCoversOnlyWhatChanged();
@@ -199,7 +201,7 @@ void WindowTest::fileMenuHasAccessKeysAndNoShortcuts() {
   QTRY_VERIFY_WITH_TIMEOUT(file->isVisible(), 1000);
   QTest::keyClick(file, Qt::Key_N);
   QVERIFY(f.game().Enabled(TimerId::timDuck));
-  QVERIFY(f.game().frmMain.label(LabelId::lblRound).Visible);
+  QVERIFY(f.game().world().controls.label(LabelId::lblRound).Visible);
 }
 
 void WindowTest::crosshairOverThePlayFieldArrowBelow() {
@@ -228,11 +230,11 @@ void WindowTest::promptStartsAGame() {
   // Nothing can happen before the first game: no wake-up is armed.
   QVERIFY(!f.clock.Armed());
   f.ClickAt(PromptCentre());
-  const reedfall::Game& g = f.game();
-  QVERIFY(g.GameStarted);
-  QVERIFY(!g.frmMain.label(LabelId::lblMessage).Visible);
+  const reedfall::frmMain& g = f.game();
+  QVERIFY(g.world().GameStarted);
+  QVERIFY(!g.world().controls.label(LabelId::lblMessage).Visible);
   QVERIFY(g.Enabled(TimerId::timDuck));
-  QCOMPARE(g.state.ShotsUsed, 0);
+  QCOMPARE(g.world().state.ShotsUsed, 0);
   // The duck's first tick is the next thing due.
   QCOMPARE(f.clock.Armed(), std::optional<std::int64_t>(f.clock.Now() + 60));
 }
@@ -241,9 +243,9 @@ void WindowTest::doubleClickOnThePromptStartsOneGameAndShootsNothing() {
   WindowFixture f;
   f.DoubleClickAt(PromptCentre());
   // The second press belongs to the prompt, which has no double-click: no shot at the sky.
-  QVERIFY(f.game().GameStarted);
-  QCOMPARE(f.game().state.ShotsUsed, 0);
-  QCOMPARE(f.game().state.ShotsMissed, 0);
+  QVERIFY(f.game().world().GameStarted);
+  QCOMPARE(f.game().world().state.ShotsUsed, 0);
+  QCOMPARE(f.game().world().state.ShotsMissed, 0);
 }
 
 void WindowTest::newGameFromTheMenuResetsTheGame() {
@@ -251,17 +253,17 @@ void WindowTest::newGameFromTheMenuResetsTheGame() {
   f.ClickAt(PromptCentre());
   f.ClickAt({20, 250});  // the left tree: a miss
   f.Run(1300);
-  QCOMPARE(f.game().state.ShotsMissed, 1);
-  QCOMPARE(f.game().state.TimeLeft, 118);
+  QCOMPARE(f.game().world().state.ShotsMissed, 1);
+  QCOMPARE(f.game().world().state.TimeLeft, 118);
 
   f.window.newGameAction()->trigger();
-  const reedfall::Game& g = f.game();
-  QCOMPARE(g.state.ShotsMissed, 0);
-  QCOMPARE(g.state.ShotsLeft, 50);
-  QCOMPARE(g.state.TimeLeft, 120);
-  QCOMPARE(g.frmMain.label(LabelId::lblsm).Caption, std::string("Shots Missed: 0"));
+  const reedfall::frmMain& g = f.game();
+  QCOMPARE(g.world().state.ShotsMissed, 0);
+  QCOMPARE(g.world().state.ShotsLeft, 50);
+  QCOMPARE(g.world().state.TimeLeft, 120);
+  QCOMPARE(g.world().controls.label(LabelId::lblsm).Caption, std::string("Shots Missed: 0"));
   // The time label keeps its old text until the countdown's next tick.
-  QCOMPARE(g.frmMain.label(LabelId::lbltime).Caption, std::string("Time Left: 118"));
+  QCOMPARE(g.world().controls.label(LabelId::lbltime).Caption, std::string("Time Left: 118"));
 }
 
 void WindowTest::clickOnTheFlyingDuckHits() {
@@ -270,12 +272,12 @@ void WindowTest::clickOnTheFlyingDuckHits() {
   const auto duck = f.AwaitClickableBlueDuck();
   QVERIFY(duck);
   f.ClickAt(*duck);
-  const reedfall::Game& g = f.game();
-  QCOMPARE(g.state.Score, 500.0);
-  QVERIFY(g.state.DuckDown);
-  QCOMPARE(g.state.DucksKilled, 1);
-  QCOMPARE(g.frmMain.imgDuck.frame, reedfall::kHitFrame);
-  QCOMPARE(g.frmMain.label(LabelId::lblHS).Caption, std::string("HighScore: 500"));
+  const reedfall::frmMain& g = f.game();
+  QCOMPARE(g.world().state.Score, 500.0);
+  QVERIFY(g.world().state.DuckDown);
+  QCOMPARE(g.world().state.DucksKilled, 1);
+  QCOMPARE(g.world().controls.imgDuck.frame, reedfall::kHitFrame);
+  QCOMPARE(g.world().controls.label(LabelId::lblHS).Caption, std::string("HighScore: 500"));
 }
 
 void WindowTest::clickOnTheSceneryMisses_data() {
@@ -298,11 +300,11 @@ void WindowTest::clickOnTheSceneryMisses() {
   WindowFixture f;
   // Before the first game both ducks are parked beyond the right edge, so nothing else is there.
   const auto expected = taker < 0 ? std::nullopt : std::optional(static_cast<Control>(taker));
-  QCOMPARE(f.game().frmMain.ControlAt(point.x() * 15.0, point.y() * 15.0), expected);
+  QCOMPARE(f.game().ControlAt(point.x() * 15.0, point.y() * 15.0), expected);
   f.ClickAt(point);
-  QCOMPARE(f.game().state.ShotsMissed, missed);
-  QCOMPARE(f.game().state.ShotsUsed, missed);
-  QCOMPARE(f.game().state.Score, 0.0);
+  QCOMPARE(f.game().world().state.ShotsMissed, missed);
+  QCOMPARE(f.game().world().state.ShotsUsed, missed);
+  QCOMPARE(f.game().world().state.Score, 0.0);
 }
 
 void WindowTest::doubleClickOnAFlyingDuckIsAHitAndAMiss() {
@@ -311,34 +313,58 @@ void WindowTest::doubleClickOnAFlyingDuckIsAHitAndAMiss() {
   const auto duck = f.AwaitClickableBlueDuck();
   QVERIFY(duck);
   f.DoubleClickAt(*duck);
-  const reedfall::Game& g = f.game();
-  QCOMPARE(g.state.Score, 500.0);
-  QCOMPARE(g.state.DucksKilled, 1);
-  QCOMPARE(g.state.ShotsMissed, 1);
-  QCOMPARE(g.state.ShotsUsed, 2);
-  QCOMPARE(g.state.ShotsLeft, 48);
+  const reedfall::frmMain& g = f.game();
+  QCOMPARE(g.world().state.Score, 500.0);
+  QCOMPARE(g.world().state.DucksKilled, 1);
+  QCOMPARE(g.world().state.ShotsMissed, 1);
+  QCOMPARE(g.world().state.ShotsUsed, 2);
+  QCOMPARE(g.world().state.ShotsLeft, 48);
+}
+
+void WindowTest::theDucksFirstPaintedPixelTakesTheClick() {
+  // Where the rules leave a duck between two pixels, its first painted row and column must be
+  // ones whose clicks reach it: the painter rounds its place up to the next whole pixel.
+  WindowFixture f;
+  f.window.newGameAction()->trigger();
+  const reedfall::frmMain& g = f.game();
+  std::optional<QPoint> corner;
+  for (int step = 0; step < 2000 && !corner; ++step) {
+    const reedfall::DuckPicture& duck = g.world().controls.imgDuck;
+    const QPoint first = PixelRect(duck).topLeft();
+    const bool betweenPixels = std::fmod(duck.Left, 15.0F) != 0 && std::fmod(duck.Top, 15.0F) != 0;
+    if (betweenPixels && g.Enabled(TimerId::timDuck) &&
+        g.ControlAt(first.x() * 15.0, first.y() * 15.0) == Control::imgDuck) {
+      corner = first;
+    } else if (!f.Step()) {
+      break;
+    }
+  }
+  QVERIFY2(corner, "no duck between pixels came within reach of a click on its first pixel");
+  f.ClickAt(*corner);
+  QVERIFY(g.world().state.DuckDown);
+  QCOMPARE(g.world().state.ShotsMissed, 0);
 }
 
 void WindowTest::roundEndBoxesHoldClicksBackWhileTimeRunsOn() {
   WindowFixture f;
-  const reedfall::Game& g = f.game();
+  const reedfall::frmMain& g = f.game();
   f.window.newGameAction()->trigger();
   for (int hit = 1; hit <= 15; ++hit) {
     QVERIFY2(f.ShootBlueDuck(), qPrintable(QStringLiteral("hit %1 missed").arg(hit)));
   }
-  QCOMPARE(g.state.Score, 7500.0);
+  QCOMPARE(g.world().state.Score, 7500.0);
 
   QMessageBox* won = RunUntilBox(f, 80000);
   CheckBox(won, QStringLiteral("The Hunt is Good!"),
            QStringLiteral("You Have Won! Congrats, Moving to next level!"));
-  const int shotsBefore = g.state.ShotsUsed;
+  const int shotsBefore = g.world().state.ShotsUsed;
   f.ClickAt({240, 40});
   f.ClickAt(PromptCentre());
-  QCOMPARE(g.state.ShotsUsed, shotsBefore);
+  QCOMPARE(g.world().state.ShotsUsed, shotsBefore);
   QTest::mouseClick(won->button(QMessageBox::Ok), Qt::LeftButton);
   QVERIFY(!won->isVisible());
-  QCOMPARE(g.state.Round, 2);
-  QCOMPARE(g.state.ShotsLeft, 50);
+  QCOMPARE(g.world().state.Round, 2);
+  QCOMPARE(g.world().state.ShotsLeft, 50);
   QVERIFY(g.Enabled(TimerId::timRDuck));
 
   // Round 2's clock starts with the first blue fall; with no more hits the round is lost.
@@ -348,25 +374,25 @@ void WindowTest::roundEndBoxesHoldClicksBackWhileTimeRunsOn() {
            QStringLiteral("You Have Lost! You Miseed to many ducks! Game Reset to play again."));
 
   // Under the box the red duck flies on, and the window follows it.
-  const float redLeft = g.frmMain.imgRedD.Left;
-  const float redTop = g.frmMain.imgRedD.Top;
+  const float redLeft = g.world().controls.imgRedD.Left;
+  const float redTop = g.world().controls.imgRedD.Top;
   const int wakes = f.clock.Wakes();
   f.Run(600);
   QVERIFY(f.clock.Wakes() >= wakes + 10);
-  QVERIFY(g.frmMain.imgRedD.Left != redLeft || g.frmMain.imgRedD.Top != redTop);
-  const QRect red = PixelRect(g.frmMain.imgRedD);
+  QVERIFY(g.world().controls.imgRedD.Left != redLeft || g.world().controls.imgRedD.Top != redTop);
+  const QRect red = PixelRect(g.world().controls.imgRedD);
   if (QRect(0, 0, 487, 372).contains(red)) {
     QVERIFY(CountColour(f.GrabClient(), red, qRgb(128, 0, 0)) > 0);
     // ...and a click on it does not get through.
-    const int used = g.state.ShotsUsed;
+    const int used = g.world().state.ShotsUsed;
     f.ClickAt(red.center());
-    QCOMPARE(g.state.ShotsUsed, used);
+    QCOMPARE(g.world().state.ShotsUsed, used);
   }
 
   QTest::mouseClick(lost->button(QMessageBox::Ok), Qt::LeftButton);
-  QCOMPARE(g.state.Round, 1);
-  QCOMPARE(g.state.Score, 0.0);
-  QCOMPARE(g.state.TimeLeft, 120);
+  QCOMPARE(g.world().state.Round, 1);
+  QCOMPARE(g.world().state.Score, 0.0);
+  QCOMPARE(g.world().state.TimeLeft, 120);
   QVERIFY(!g.InputBlocked());
 }
 
@@ -378,10 +404,10 @@ void WindowTest::frameShowsSkyDuckAndStatusText() {
 
   f.window.newGameAction()->trigger();
   // Wait until the whole duck is in open sky, in front of nothing but the sky.
-  const reedfall::Game& g = f.game();
+  const reedfall::frmMain& g = f.game();
   QRect duck;
   for (int step = 0; step < 2000; ++step) {
-    duck = PixelRect(g.frmMain.imgDuck);
+    duck = PixelRect(g.world().controls.imgDuck);
     const bool open = QRect(0, 0, 487, 200).contains(duck) && g.Enabled(TimerId::timDuck);
     if (open) {
       break;
@@ -391,7 +417,7 @@ void WindowTest::frameShowsSkyDuckAndStatusText() {
   QVERIFY(QRect(0, 0, 487, 200).contains(duck));
 
   const QImage frame = f.GrabClient();
-  const QImage art = assets::DuckFrame(DuckColour::Blue, g.frmMain.imgDuck.frame);
+  const QImage art = assets::DuckFrame(DuckColour::Blue, g.world().controls.imgDuck.frame);
   QCOMPARE(art.size(), duck.size());
   int opaque = 0;
   for (int y = 0; y < art.height(); ++y) {
@@ -438,14 +464,14 @@ void WindowTest::repaintCoversOnlyWhatChanged() {
   QCoreApplication::processEvents();
   for (int tick = 0; tick < 8; ++tick) {
     recorder.paints.clear();
-    const QRect before = PixelRect(f.game().frmMain.imgDuck);
-    const auto labelsBefore = reedfall::app::LookOf(f.game().frmMain).labels;
+    const QRect before = PixelRect(f.game().world().controls.imgDuck);
+    const auto labelsBefore = reedfall::app::LookOf(f.game().world().controls).labels;
     QVERIFY(f.Step());
-    const QRect after = PixelRect(f.game().frmMain.imgDuck);
+    const QRect after = PixelRect(f.game().world().controls.imgDuck);
     QVERIFY(!recorder.paints.empty() || before == after);
     const QRegion allowed = QRegion(before) + QRegion(after);
     for (const auto& [widget, region] : recorder.paints) {
-      if (labelsBefore != reedfall::app::LookOf(f.game().frmMain).labels) {
+      if (labelsBefore != reedfall::app::LookOf(f.game().world().controls).labels) {
         continue;  // a countdown tick: its label is repainted too
       }
       QCOMPARE(widget, static_cast<QObject*>(f.window.field()));
@@ -500,14 +526,14 @@ void WindowTest::wakesOnlyWhenATickIsDue() {
 
 void WindowTest::countdownSharesTheDucksWakeUps() {
   WindowFixture f;
-  const reedfall::Game& g = f.game();
+  const reedfall::frmMain& g = f.game();
   f.window.newGameAction()->trigger();
   // A hit between two ticks puts the duck's beat out of step with the countdown's.
   const auto duck = f.AwaitClickableBlueDuck();
   QVERIFY(duck);
   f.Run(25);
   f.ClickAt(*duck);
-  QVERIFY(g.state.DuckDown);
+  QVERIFY(g.world().state.DuckDown);
 
   const int wakes = f.clock.Wakes();
   bool sawDeferredCountdown = false;
@@ -520,11 +546,11 @@ void WindowTest::countdownSharesTheDucksWakeUps() {
     if (*armed > *countdown && !sawDeferredCountdown) {
       sawDeferredCountdown = true;
       // A click in the meantime sees the countdown's tick first.
-      const int timeLeft = g.state.TimeLeft;
+      const int timeLeft = g.world().state.TimeLeft;
       f.Run(*countdown - f.clock.Now());
-      QCOMPARE(g.state.TimeLeft, timeLeft);
+      QCOMPARE(g.world().state.TimeLeft, timeLeft);
       f.ClickAt({240, 40});
-      QCOMPARE(g.state.TimeLeft, timeLeft - 1);
+      QCOMPARE(g.world().state.TimeLeft, timeLeft - 1);
     }
     QVERIFY(f.Step());
   }

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "reedfall_assets.h"
-#include "screen/sprites.h"
+#include "world/sprites.h"
 
 namespace reedfall::assets {
 namespace {

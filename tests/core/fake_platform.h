@@ -11,8 +11,17 @@
 #include <vector>
 
 #include "flight/duck.h"
-#include "screen/game.h"
-#include "screen/random.h"
+#include "frmmain/frmmain.h"
+#include "world/random.h"
+
+namespace reedfall {
+
+// The tests put the world into states that play reaches only after minutes.
+struct FrmMainTestAccess {
+  static World& Of(frmMain& form) { return form.world_; }
+};
+
+}  // namespace reedfall
 
 namespace reedfall::testing {
 
@@ -49,14 +58,17 @@ class TestGame {
   TestGame() : game(Platform{host, host, host}) {}
 
   FakeHost host;
-  Game game;
+  frmMain game;
 
-  GameState& s() { return game.state; }
-  MainWindowControls& w() { return game.frmMain; }
-  DuckPicture& blue() { return game.frmMain.imgDuck; }
-  DuckPicture& red() { return game.frmMain.imgRedD; }
-  std::string caption(LabelId id) { return game.frmMain.label(id).Caption; }
-  bool visible(LabelId id) { return game.frmMain.label(id).Visible; }
+  World& world() { return FrmMainTestAccess::Of(game); }
+  GameState& s() { return world().state; }
+  MainWindowControls& w() { return world().controls; }
+  DuckPicture& blue() { return w().imgDuck; }
+  DuckPicture& red() { return w().imgRedD; }
+  std::string caption(LabelId id) { return w().label(id).Caption; }
+  bool visible(LabelId id) { return w().label(id).Visible; }
+  void Enable(TimerId id) { world().timers.Enable(id); }
+  void Disable(TimerId id) { world().timers.Disable(id); }
 
   void Draws(std::initializer_list<double> draws) { host.queue.insert(host.queue.end(), draws); }
   void Wait(std::int64_t ms) { game.AdvanceTo(game.Now() + ms); }
@@ -81,8 +93,8 @@ class TestGame {
     s().DuckDown = false;
     blue().Left = left;
     blue().Top = top;
-    game.Enable(TimerId::timDuck);
-    game.Disable(TimerId::timDead);
+    Enable(TimerId::timDuck);
+    Disable(TimerId::timDead);
   }
 };
 

@@ -40,8 +40,8 @@ TEST_P(LaunchTable, DrawsDirectionHeightAndSpeedInThatOrder) {
   for (const bool blue : {true, false}) {
     TestGame t;
     t.Draws({c.dirDraw, c.topDraw, c.speedDraw});
-    const Duck duck = blue ? BlueDuck(t.game) : RedDuck(t.game);
-    Launch(t.game, duck);
+    const Duck duck = blue ? BlueDuck(t.world()) : RedDuck(t.world());
+    Launch(t.world(), duck);
     EXPECT_EQ(duck.dir, c.dir);
     EXPECT_EQ(t.s().LaunchTop, c.top);
     EXPECT_EQ(duck.picture.Top, c.top);
@@ -75,7 +75,7 @@ TEST(Launch, AFallingDuckStopsFallingAndJumpsToItsLaunchPlace) {
   ASSERT_TRUE(t.game.Enabled(timDead));
   const int frameShown = t.blue().frame;
   t.Draws({0, 0, 0});
-  LaunchDuck(t.game);
+  LaunchDuck(t.world());
   EXPECT_FALSE(t.game.Enabled(timDead));
   EXPECT_FALSE(t.s().DuckDown);
   EXPECT_TRUE(t.game.Enabled(timDuck));
@@ -86,8 +86,8 @@ TEST(Launch, AFallingDuckStopsFallingAndJumpsToItsLaunchPlace) {
 TEST(Launch, BlueThenRedReseedTwiceAndLeaveTheRedHeight) {
   TestGame t;
   t.Draws({0, 0.2, 0, 0.9, 0.6, 0.9});
-  LaunchDuck(t.game);
-  LaunchRedDuck(t.game);
+  LaunchDuck(t.world());
+  LaunchRedDuck(t.world());
   EXPECT_EQ(t.host.reseeds, 2);
   EXPECT_EQ(t.host.draws, 6);
   EXPECT_EQ(t.blue().Top, 3000);
@@ -98,13 +98,13 @@ TEST(Launch, BlueThenRedReseedTwiceAndLeaveTheRedHeight) {
 TEST(FlightStepTable, EachRowMovesItsDuckByItsStep) {
   for (const FlightStep& step : kFlightSteps) {
     TestGame t;
-    const Duck duck = step.colour == DuckColour::Blue ? BlueDuck(t.game) : RedDuck(t.game);
+    const Duck duck = step.colour == DuckColour::Blue ? BlueDuck(t.world()) : RedDuck(t.world());
     duck.dir = static_cast<Int16>(step.dir);
     duck.speed = static_cast<Int16>(step.speed);
     duck.frame = 0;
     duck.picture.Left = 3000;
     duck.picture.Top = 3000;
-    FlightTick(t.game, duck);
+    FlightTick(t.world(), duck);
     EXPECT_EQ(duck.picture.Top, 3000 + step.topChange);
     EXPECT_EQ(duck.picture.Left, 3000 + step.leftChange);
   }
@@ -133,7 +133,7 @@ TEST_P(FrameSequences, FirstTickShowsTheFrameAfterTheLaunchValueThenAPairAlterna
   for (const bool blue : {true, false}) {
     TestGame t;
     t.Draws({c.dirDraw, 0.99, c.speedDraw});
-    blue ? LaunchDuck(t.game) : LaunchRedDuck(t.game);
+    blue ? LaunchDuck(t.world()) : LaunchRedDuck(t.world());
     std::vector<int> shown;
     for (std::size_t i = 0; i < c.frames.size(); ++i) {
       t.Wait(60);
@@ -156,7 +156,7 @@ INSTANTIATE_TEST_SUITE_P(ByClassAndDirection, FrameSequences,
 TEST(FlightTick, TheBlueDuckAlternatesBetweenItsTwoHeightsWhenFlyingFast) {
   TestGame t;
   t.Draws({0, 0.99, 0.5});
-  LaunchDuck(t.game);
+  LaunchDuck(t.world());
   std::vector<int> heights;
   for (int i = 0; i < 4; ++i) {
     t.Wait(60);
@@ -170,7 +170,7 @@ TEST(FlightTick, EscapeLineIsMinus250Inclusive) {
     TestGame t;
     t.PlaceBlueInOpenSky(3000, topBefore);
     t.Draws({0.5, 0, 0});
-    FlightTick(t.game, BlueDuck(t.game));
+    FlightTick(t.world(), BlueDuck(t.world()));
     EXPECT_EQ(t.s().DucksMissed, escapes ? 1 : 0) << topBefore;
     // An escape relaunches the duck and does not move it again in the same tick.
     EXPECT_EQ(t.blue().Top, escapes ? 2500 : topBefore - 75);
@@ -182,20 +182,20 @@ TEST(FlightTick, SlowBlueDuckEscapesOnTheTickThatCrossesTheLine) {
   for (const auto& [topDraw, escapeTick] : {std::pair{0.0, 37}, std::pair{0.9998, 70}}) {
     TestGame t;
     t.Draws({0, topDraw, 0});
-    LaunchDuck(t.game);
+    LaunchDuck(t.world());
     t.Wait(60 * (escapeTick - 1));
     EXPECT_EQ(t.s().DucksMissed, 0);
     t.Draws({0, 0, 0});
     t.Wait(60);
     EXPECT_EQ(t.s().DucksMissed, 1) << "launched at " << 2500 + static_cast<int>(topDraw * 2500);
-    EXPECT_EQ(t.game.frmMain.label(LabelId::lbldm).Caption, "Ducks Missed: 1");
+    EXPECT_EQ(t.w().label(LabelId::lbldm).Caption, "Ducks Missed: 1");
   }
 }
 
 TEST(FlightTick, FastRedDuckFromTheLeftIsNeverTurnedAtTheSide) {
   TestGame t;
   t.Draws({0.5, 0.99, 0.5});
-  LaunchRedDuck(t.game);
+  LaunchRedDuck(t.world());
   t.Wait(12 * 60);
   EXPECT_EQ(t.red().Left, 3600);
   EXPECT_EQ(t.red().Top, 4975 - 12 * 200);
@@ -207,10 +207,10 @@ TEST(FlightTick, EscapesOfBothDucksAddUp) {
   t.s().RedDir = 1;
   t.s().RedSpeed = 1;
   t.red().Top = -100;
-  t.game.Enable(timRDuck);
+  t.Enable(timRDuck);
   t.Wait(60);
   EXPECT_EQ(t.s().DucksMissed, 2);
-  EXPECT_EQ(t.game.frmMain.label(LabelId::lbldm).Caption, "Ducks Missed: 2");
+  EXPECT_EQ(t.w().label(LabelId::lbldm).Caption, "Ducks Missed: 2");
 }
 
 TEST(FlightTick, WithNoStepForTheClassTheDuckStaysButTheEscapeTestRuns) {
@@ -218,13 +218,13 @@ TEST(FlightTick, WithNoStepForTheClassTheDuckStaysButTheEscapeTestRuns) {
   t.PlaceBlueInOpenSky(3000, 1000);
   t.s().DuckSpeed = 3;
   t.s().DuckFrame = 5;
-  FlightTick(t.game, BlueDuck(t.game));
+  FlightTick(t.world(), BlueDuck(t.world()));
   EXPECT_EQ(t.blue().Top, 1000);
   EXPECT_EQ(t.s().DuckFrame, 5);
   EXPECT_EQ(t.blue().frame, 0);
   t.blue().Top = -250;
   t.Draws({0, 0, 0});
-  FlightTick(t.game, BlueDuck(t.game));
+  FlightTick(t.world(), BlueDuck(t.world()));
   EXPECT_EQ(t.s().DucksMissed, 1);
 }
 
@@ -286,16 +286,16 @@ TEST_F(Fall, TheLandingTickShowsAFallingFrameAndTheNewFlightKeepsIt) {
 
 TEST_F(Fall, EveryBlueFallTickSwitchesTheCountdownOnButARedFallNever) {
   HitBlueAt(4730);
-  t.game.Disable(timleft);
+  t.Disable(timleft);
   t.Wait(60);  // the landing tick included
   EXPECT_TRUE(t.game.Enabled(timleft));
 
-  t.game.Disable(timleft);
+  t.Disable(timleft);
   t.s().RedDir = 2;
   t.s().RedSpeed = 1;
   t.red().Left = 1000;
   t.red().Top = 1000;
-  t.game.Enable(timRDuck);
+  t.Enable(timRDuck);
   t.ClickMiddleOf(t.red());
   ASSERT_TRUE(t.game.Enabled(timRdead));
   t.Wait(60 * 20);

@@ -14,7 +14,7 @@ using enum TimerId;
 
 TEST(FormLoad, OpensWithThePromptTheLoadValuesAndOnlyThePoll) {
   TestGame t;
-  EXPECT_FALSE(t.game.GameStarted);
+  EXPECT_FALSE(t.game.world().GameStarted);
   EXPECT_EQ(t.s().Round, 1);
   EXPECT_EQ(t.s().TimeLeft, 120);
   EXPECT_EQ(t.s().ShotsLeft, 50);
@@ -49,7 +49,7 @@ TEST(FormLoad, ThePollDoesNothingBeforeTheFirstGame) {
 TEST(NewGame, ThePromptStartsRoundOneWithFreshLabelsAndTheBlueDuckLaunched) {
   TestGame t;
   t.StartFromPrompt({0.25, 0.5, 0.75});
-  EXPECT_TRUE(t.game.GameStarted);
+  EXPECT_TRUE(t.game.world().GameStarted);
   EXPECT_EQ(t.s().Round, 1);
   EXPECT_EQ(t.s().TargetScore, 7500);
   EXPECT_EQ(t.caption(lblRound), "Round: 1");
@@ -96,13 +96,13 @@ TEST(NewGame, ASecondClickOnThePromptDoesNothing) {
 TEST(NewGame, AGameFromTheMenuLeavesThePromptArmed) {
   TestGame t;
   t.game.MenuNewGame();
-  EXPECT_FALSE(t.game.GameStarted);
+  EXPECT_FALSE(t.game.world().GameStarted);
   t.s().ShotsLeft = 0;
   t.game.Click(100, 100);
   ASSERT_TRUE(t.visible(lblMessage));
   t.s().Score = 1500;
   t.game.Click(3650, 2000);  // the notice, now a working prompt
-  EXPECT_TRUE(t.game.GameStarted);
+  EXPECT_TRUE(t.game.world().GameStarted);
   EXPECT_EQ(t.s().ShotsLeft, 50);
   EXPECT_EQ(t.s().Score, 0);
   EXPECT_FALSE(t.visible(lblMessage));
@@ -128,7 +128,7 @@ TEST(NewGame, MidRoundRestartResetsAndRelaunchesAFallingDuckAndParksTheRedOne) {
   t.Wait(300);
   t.s().Round = 3;
   t.s().Score = 9000;
-  t.game.Enable(timRDuck);
+  t.Enable(timRDuck);
   t.red().Left = 2000;
   t.red().Top = 2000;
   ASSERT_EQ(t.ClickMiddleOf(t.blue()), Control::imgDuck);
@@ -159,11 +159,17 @@ TEST(NewGame, TheTimeLabelKeepsTheOldCountdownUntilTheNextTick) {
 }
 
 TEST(EndProgram, TheMenuAndTheCloseButtonEndAtOnceAndNothingRunsAfter) {
-  for (const bool viaMenu : {true, false}) {
+  enum class Way { Menu, CloseButton, CloseButtonUnderTheBox };
+  for (const Way way : {Way::Menu, Way::CloseButton, Way::CloseButtonUnderTheBox}) {
     TestGame t;
     t.StartFromPrompt();
     t.Wait(120);
-    viaMenu ? t.game.MenuEnd() : t.game.CloseButton();
+    if (way == Way::CloseButtonUnderTheBox) {
+      t.s().TimeLeft = 1;
+      t.Wait(600);
+      ASSERT_TRUE(t.game.OpenBox().has_value());
+    }
+    way == Way::Menu ? t.game.MenuEnd() : t.game.CloseButton();
     EXPECT_EQ(t.host.ends, 1);
     EXPECT_TRUE(t.game.Ended());
     const GameState before = t.s();
@@ -171,8 +177,12 @@ TEST(EndProgram, TheMenuAndTheCloseButtonEndAtOnceAndNothingRunsAfter) {
     t.Wait(6000);
     t.game.Click(100, 100);
     t.game.MenuNewGame();
+    t.game.CloseButton();
+    EXPECT_FALSE(t.game.MessageBoxOk());
+    EXPECT_EQ(t.host.ends, 1);
     EXPECT_EQ(t.s().TimeLeft, before.TimeLeft);
     EXPECT_EQ(t.s().ShotsLeft, before.ShotsLeft);
+    EXPECT_EQ(t.s().Round, before.Round);
     EXPECT_EQ(t.blue().Top, top);
   }
 }

@@ -20,7 +20,7 @@ class RoundEnd : public ::testing::Test {
   // Lets the clock run out right now: the countdown's last tick and the poll after it.
   void RunOutTheClock() {
     t.s().TimeLeft = 1;
-    t.game.Enable(timleft);
+    t.Enable(timleft);
     t.Wait(600);
   }
   bool BoxOpen() { return t.game.OpenBox().has_value(); }
@@ -69,7 +69,7 @@ TEST_F(RoundEnd, TheRedDuckFliesOnUnderTheLostBox) {
   t.s().RedSpeed = 1;
   t.red().Left = 5000;
   t.red().Top = 4000;
-  t.game.Enable(timRDuck);
+  t.Enable(timRDuck);
   RunOutTheClock();
   ASSERT_TRUE(BoxOpen());
   const float left = t.red().Left;
@@ -203,7 +203,6 @@ TEST_F(RoundEnd, WhileTheBoxIsOpenThePlayerReachesNothing) {
   t.game.DblClick(3650, 2000);
   t.game.MenuNewGame();
   t.game.MenuEnd();
-  t.game.CloseButton();
   EXPECT_EQ(t.s().ShotsUsed, before.ShotsUsed);
   EXPECT_EQ(t.s().Round, before.Round);
   EXPECT_EQ(t.host.ends, 0);

@@ -37,7 +37,7 @@ class ClickRouting : public ::testing::TestWithParam<RouteCase> {
 
 TEST_P(ClickRouting, GoesToTheTopmostControlAtThePoint) {
   const RouteCase& c = GetParam();
-  EXPECT_EQ(t.game.frmMain.ControlAt(c.x, c.y), c.control) << c.what;
+  EXPECT_EQ(t.game.ControlAt(c.x, c.y), c.control) << c.what;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -80,18 +80,18 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ClickRoutingPrompt, TheVisiblePromptTakesClicksButNotOverADuck) {
   TestGame t;
-  EXPECT_EQ(t.game.frmMain.ControlAt(3650, 1800), Control::lblMessage);
-  EXPECT_EQ(t.game.frmMain.ControlAt(3650, 2414), Control::lblMessage);
-  EXPECT_EQ(t.game.frmMain.ControlAt(3650, 2415), Control::imgback);
+  EXPECT_EQ(t.game.ControlAt(3650, 1800), Control::lblMessage);
+  EXPECT_EQ(t.game.ControlAt(3650, 2414), Control::lblMessage);
+  EXPECT_EQ(t.game.ControlAt(3650, 2415), Control::imgback);
   t.blue().Left = 3500;
   t.blue().Top = 1900;
-  EXPECT_EQ(t.game.frmMain.ControlAt(3650, 2000), Control::imgDuck);
+  EXPECT_EQ(t.game.ControlAt(3650, 2000), Control::imgDuck);
 }
 
 TEST(ClickRoutingPrompt, TheDoubleClicksSecondPressOnThePromptDoesNothing) {
   TestGame t;
   t.game.DblClick(3650, 2000);
-  EXPECT_TRUE(t.game.GameStarted);
+  EXPECT_TRUE(t.game.world().GameStarted);
   EXPECT_EQ(t.s().ShotsUsed, 0);
 }
 
@@ -102,7 +102,7 @@ TEST(ClickRoutingCoverage, EveryPointOfTheFieldRunsExactlyOneHandler) {
   for (int y = 0; y < kClientHeight; y += 15) {
     for (int x = 0; x < kClientWidth; x += 15) {
       const bool inField = y < 5580;
-      EXPECT_EQ(t.game.frmMain.ControlAt(x, y).has_value(), inField) << x << "," << y;
+      EXPECT_EQ(t.game.ControlAt(x, y).has_value(), inField) << x << "," << y;
     }
   }
 }
@@ -111,7 +111,7 @@ TEST(ClickRoutingParkedRedDuck, IsNeitherSeenNorClickable) {
   TestGame t;
   t.game.MenuNewGame();
   for (int y = 0; y < kClientHeight; y += 5) {
-    ASSERT_NE(t.game.frmMain.ControlAt(kClientWidth - 1, y), Control::imgRedD);
+    ASSERT_NE(t.game.ControlAt(kClientWidth - 1, y), Control::imgRedD);
   }
 }
 

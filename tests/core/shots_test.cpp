@@ -28,7 +28,7 @@ class Shots : public ::testing::Test {
     t.s().RedSpeed = 1;
     t.red().Left = left;
     t.red().Top = top;
-    t.game.Enable(timRDuck);
+    t.Enable(timRDuck);
   }
   TestGame t;
 };

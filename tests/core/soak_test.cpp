@@ -77,7 +77,7 @@ class Soak {
       t_.game.DblClick(x, y);
     }
     tally.hits += std::max(0, t_.s().DucksKilled - killsBefore);
-    tally.outOfAmmo += t_.game.frmMain.label(LabelId::lblMessage).Caption == "Out Of Ammo!!!";
+    tally.outOfAmmo += t_.w().label(LabelId::lblMessage).Caption == "Out Of Ammo!!!";
   }
 
   void Check(const char* when) {
@@ -87,8 +87,8 @@ class Soak {
     ASSERT_GE(s.ShotsLeft, 0) << when;
     // Every box opened has been closed by OK, but for at most the one open now.
     ASSERT_EQ(t_.host.boxes.size(), oksSeen_ + (t_.game.OpenBox() ? 1U : 0U)) << when;
-    ASSERT_NE(ActivityOf(t_.game, DuckColour::Blue), DuckActivity::Inconsistent) << when;
-    ASSERT_NE(ActivityOf(t_.game, DuckColour::Red), DuckActivity::Inconsistent) << when;
+    ASSERT_NE(ActivityOf(t_.world(), DuckColour::Blue), DuckActivity::Inconsistent) << when;
+    ASSERT_NE(ActivityOf(t_.world(), DuckColour::Red), DuckActivity::Inconsistent) << when;
   }
 
   TestGame t_;

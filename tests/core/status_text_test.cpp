@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Reedfall developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The status texts: a prefix and a plain decimal number.
-#include "screen/status_text.h"
+#include "world/status_text.h"
 
 #include <gtest/gtest.h>
 

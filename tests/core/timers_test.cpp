@@ -3,20 +3,36 @@
 // The timer rules the game depends on: first tick one interval after switching on, a running
 // timer left undisturbed by another switch-on, ties in table order, and idle poll ticks
 // skipped without changing what happens.
-#include "screen/timers.h"
-
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <utility>
 #include <vector>
 
+#include "frmmain/scheduler.h"
+
 namespace reedfall {
 namespace {
 
+// The switches and the scheduler together, as the main window holds them.
+struct Timers {
+  TimerSwitches switches;
+  TimerScheduler scheduler{switches};
+
+  void SetEnabled(TimerId id, bool on) { on ? switches.Enable(id) : switches.Disable(id); }
+  [[nodiscard]] bool Enabled(TimerId id) const { return switches.Enabled(id); }
+  [[nodiscard]] std::int64_t Now() const { return switches.Now(); }
+  void AdvanceTo(std::int64_t target, TimerSink& sink, Lateness late = Lateness::RunEveryTick) {
+    scheduler.AdvanceTo(target, sink, late);
+  }
+  [[nodiscard]] std::optional<std::int64_t> NextWake(const TimerSink& sink) const {
+    return scheduler.NextWake(sink);
+  }
+};
+
 struct Recorder final : TimerSink {
   std::vector<std::pair<std::int64_t, TimerId>> ticks;
-  const TimerScheduler* clock = nullptr;
+  const Timers* clock = nullptr;
   std::function<void(TimerId)> onTick;
   std::function<bool(TimerId)> canAct = [](TimerId) { return true; };
 
@@ -46,12 +62,12 @@ class SchedulerTest : public ::testing::Test {
     return times;
   }
 
-  TimerScheduler timers;
+  Timers timers;
   Recorder recorder;
 };
 
 TEST_F(SchedulerTest, OnlyThePollRunsAtLoad) {
-  TimerScheduler fresh;
+  Timers fresh;
   for (const TimerSpec& spec : kTimerTable) {
     EXPECT_EQ(fresh.Enabled(spec.id), spec.id == TimerId::timWinLose) << spec.name;
   }
@@ -140,7 +156,7 @@ TEST_F(SchedulerTest, SkippingQuietTicksMatchesRunningEveryOne) {
   // The same game-like schedule, once with the poll woken every millisecond and once with it
   // skipped while quiet, must give the same ticks that do something, at the same times.
   auto run = [](bool skipQuiet) {
-    TimerScheduler clock;
+    Timers clock;
     Recorder sink;
     sink.clock = &clock;
     int counter = 5;

@@ -67,12 +67,12 @@ TEST(Rand, TakesDecimalsExactlyAndKeepsLongFractionsBelowOne) {
   Driver driver;
   // 0.7 of 2500 is 1750: the draw is kept as the decimal it is written as.
   RunAll(driver, {"rand 0.7 0.7 0.7", "menu new"});
-  EXPECT_EQ(driver.game().state.DuckDir, 2);
-  EXPECT_EQ(driver.game().state.LaunchTop, 4250);
-  EXPECT_EQ(driver.game().state.DuckSpeed, 2);
+  EXPECT_EQ(driver.game().world().state.DuckDir, 2);
+  EXPECT_EQ(driver.game().world().state.LaunchTop, 4250);
+  EXPECT_EQ(driver.game().world().state.DuckSpeed, 2);
   // Too many nines for a double: still a number below one, the highest height.
   RunAll(driver, {"rand 0 0.99999999999999999999 0", "menu new"});
-  EXPECT_EQ(driver.game().state.LaunchTop, 4999);
+  EXPECT_EQ(driver.game().world().state.LaunchTop, 4999);
   for (const char* bad : {"rand 1.0", "rand 2", "rand 0.5.5", "rand .", "rand 1e-3", "rand nan"}) {
     EXPECT_EQ(driver.Run(bad).kind, LineResult::Kind::Error) << bad;
   }
@@ -85,7 +85,7 @@ TEST(Seed, ReplaysTheSameGameForTheSameSeed) {
     std::string tops;
     for (int i = 0; i < 5; ++i) {
       RunAll(driver, {"menu new"});
-      tops += std::to_string(driver.game().state.LaunchTop) + " ";
+      tops += std::to_string(driver.game().world().state.LaunchTop) + " ";
     }
     return tops;
   };

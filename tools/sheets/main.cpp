@@ -17,7 +17,7 @@
 
 #include "pixel_font.h"
 #include "reedfall_assets.h"
-#include "screen/sprites.h"
+#include "world/sprites.h"
 
 namespace {
 

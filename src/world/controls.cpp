@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Reedfall developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "screen/controls.h"
+#include "world/controls.h"
 
 #include <algorithm>
 
@@ -48,44 +48,6 @@ MainWindowControls::MainWindowControls() {
   for (const LabelSpec& spec : kLabelTable) {
     label(spec.id) = Label{std::string(spec.captionAtLoad), spec.visibleAtLoad};
   }
-}
-
-std::optional<Rect> MainWindowControls::ClickArea(Control control) const {
-  switch (control) {
-    case Control::imgRedD:
-      return RectOf(imgRedD);
-    case Control::Image1_2:
-      return RectOf(kImage1_2);
-    case Control::Image1_1:
-      return RectOf(kImage1_1);
-    case Control::Image1_0:
-      return RectOf(kImage1_0);
-    case Control::imgDuck:
-      return RectOf(imgDuck);
-    case Control::lblMessage:
-      if (!label(LabelId::lblMessage).Visible) {
-        return std::nullopt;
-      }
-      return Spec(LabelId::lblMessage).rect;
-    case Control::imgTop:
-      return RectOf(kImgTop);
-    case Control::imgback:
-      return RectOf(kImgBack);
-  }
-  return std::nullopt;
-}
-
-std::optional<Control> MainWindowControls::ControlAt(double x, double y) const {
-  if (!Rect{0, 0, kClientWidth, kClientHeight}.Contains(x, y)) {
-    return std::nullopt;
-  }
-  for (const Control control : kStackingOrder) {
-    const std::optional<Rect> area = ClickArea(control);
-    if (area && area->Contains(x, y)) {
-      return control;
-    }
-  }
-  return std::nullopt;
 }
 
 }  // namespace reedfall

@@ -3,7 +3,7 @@
 // The game's variables: one record, read and written by every routine of the game.
 #pragma once
 
-#include "game/int16.h"
+#include "world/int16.h"
 
 namespace reedfall {
 

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Reedfall developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "screen/status_text.h"
+#include "world/status_text.h"
 
 #include <array>
 #include <charconv>

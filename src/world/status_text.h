@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "game/int16.h"
+#include "world/int16.h"
 
 namespace reedfall {
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "screen/sprites.h"
+#include "world/sprites.h"
 
 namespace reedfall {
 
@@ -150,13 +150,6 @@ struct MainWindowControls {
   [[nodiscard]] const Label& label(LabelId id) const {
     return labels.at(static_cast<std::size_t>(id));
   }
-
-  // The rectangle in which `control` takes clicks, or none while it is hidden.
-  [[nodiscard]] std::optional<Rect> ClickArea(Control control) const;
-
-  // The topmost control whose rectangle holds the point; none outside the client area or
-  // where no control lies.
-  [[nodiscard]] std::optional<Control> ControlAt(double x, double y) const;
 };
 
 }  // namespace reedfall

@@ -8,6 +8,12 @@
 
 namespace reedfall {
 
+// A box's title and text, as the game shows them.
+struct MessageBoxText {
+  std::string_view title;
+  std::string_view text;
+};
+
 class MessageBoxHost {
  public:
   virtual ~MessageBoxHost() = default;

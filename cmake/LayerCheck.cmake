@@ -1,0 +1,31 @@
+# SPDX-FileCopyrightText: 2026 The Reedfall developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# reedfall_check_layers(ROOT <dir> LAYERS <spec>...): a step of every build that fails when a
+# file includes a layer above its own (see check_layers.cmake for the spec). It reruns whenever
+# a file of a layer changes.
+function(reedfall_check_layers)
+  cmake_parse_arguments(PARSE_ARGV 0 arg "" "ROOT" "LAYERS")
+  set(sources "")
+  foreach(spec IN LISTS arg_LAYERS)
+    string(REGEX REPLACE ":.*$" "" layer "${spec}")
+    file(GLOB_RECURSE layer_sources CONFIGURE_DEPENDS "${arg_ROOT}/${layer}/*.h"
+         "${arg_ROOT}/${layer}/*.cpp")
+    list(APPEND sources ${layer_sources})
+  endforeach()
+  set(script "${PROJECT_SOURCE_DIR}/cmake/check_layers.cmake")
+  set(stamp "${CMAKE_CURRENT_BINARY_DIR}/layers.checked")
+  add_custom_command(
+    OUTPUT "${stamp}"
+    COMMAND ${CMAKE_COMMAND} "-DROOT=${arg_ROOT}" "-DLAYERS=${arg_LAYERS}" "-DSTAMP=${stamp}"
+            -P "${script}"
+    DEPENDS ${sources} "${script}"
+    COMMENT "Checking that every include points down the layers"
+    VERBATIM)
+  add_custom_target(reedfall_layers ALL DEPENDS "${stamp}")
+  # The libraries wait for the check, so that a wrong include stops the build before it compiles.
+  foreach(target IN ITEMS reedfall_world reedfall_flight reedfall_game reedfall_frmmain)
+    if(TARGET ${target})
+      add_dependencies(${target} reedfall_layers)
+    endif()
+  endforeach()
+endfunction()
