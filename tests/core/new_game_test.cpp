@@ -123,28 +123,43 @@ TEST(NewGame, ClicksOnTheSceneryBeforeTheFirstGameCountButTheGameStartsFresh) {
 }
 
 TEST(NewGame, MidRoundRestartResetsAndRelaunchesAFallingDuckAndParksTheRedOne) {
-  TestGame t;
-  t.StartFromPrompt();
-  t.Wait(300);
-  t.s().Round = 3;
-  t.s().Score = 9000;
-  t.Enable(timRDuck);
-  t.red().Left = 2000;
-  t.red().Top = 2000;
-  ASSERT_EQ(t.ClickMiddleOf(t.blue()), Control::imgDuck);
-  ASSERT_TRUE(t.game.Enabled(timDead));
-  t.Draws({0.75, 0.5, 0});
-  t.game.MenuNewGame();
-  EXPECT_EQ(t.s().Round, 1);
-  EXPECT_EQ(t.s().Score, 0);
-  EXPECT_FALSE(t.s().DuckDown);
-  EXPECT_FALSE(t.game.Enabled(timDead));
-  EXPECT_TRUE(t.game.Enabled(timDuck));
-  EXPECT_EQ(t.blue().Left, -600);
-  EXPECT_EQ(t.blue().Top, 3750);
-  EXPECT_FALSE(t.game.Enabled(timRDuck));
-  EXPECT_EQ(t.red().Left, 7800);
-  EXPECT_EQ(t.red().Top, 465);
+  for (const bool redFalling : {false, true}) {
+    TestGame t;
+    t.StartFromPrompt();
+    t.Wait(300);
+    t.s().Round = 3;
+    t.s().Score = 9000;
+    t.s().RedDir = 2;
+    t.s().RedSpeed = 1;
+    t.Enable(timRDuck);
+    t.red().Left = 2000;
+    t.red().Top = 2000;
+    if (redFalling) {
+      ASSERT_EQ(t.ClickMiddleOf(t.red()), Control::imgRedD);
+      t.Wait(60);
+      ASSERT_TRUE(t.game.Enabled(timRdead));
+      ASSERT_EQ(t.s().RedFrame, 9);
+    }
+    ASSERT_EQ(t.ClickMiddleOf(t.blue()), Control::imgDuck);
+    ASSERT_TRUE(t.game.Enabled(timDead));
+    t.Draws({0.75, 0.5, 0});
+    t.game.MenuNewGame();
+    EXPECT_EQ(t.s().Round, 1);
+    EXPECT_EQ(t.s().Score, 0);
+    EXPECT_FALSE(t.s().DuckDown);
+    EXPECT_FALSE(t.game.Enabled(timDead));
+    EXPECT_TRUE(t.game.Enabled(timDuck));
+    EXPECT_EQ(t.blue().Left, -600);
+    EXPECT_EQ(t.blue().Top, 3750);
+    // The red duck stops wherever it is, flying or falling, and waits parked for a won round.
+    EXPECT_FALSE(t.game.Enabled(timRDuck)) << redFalling;
+    EXPECT_FALSE(t.game.Enabled(timRdead)) << redFalling;
+    EXPECT_EQ(t.s().RedFrame, 0) << redFalling;
+    EXPECT_EQ(t.s().RedDown, redFalling);  // left as it was, until the red duck's next launch
+    EXPECT_EQ(t.red().frame, redFalling ? 9 : 0);  // the picture is not touched either
+    EXPECT_EQ(t.red().Left, 7800);
+    EXPECT_EQ(t.red().Top, 465);
+  }
 }
 
 TEST(NewGame, TheTimeLabelKeepsTheOldCountdownUntilTheNextTick) {

@@ -4,6 +4,10 @@
 // start over after a loss, and the single handling of a round end while its box is open.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <ostream>
+#include <string>
+
 #include "fake_platform.h"
 #include "game/rules.h"
 
@@ -64,18 +68,70 @@ TEST_F(RoundEnd, ALostRoundStopsTheClockAndTheBlueDuckThenStartsOver) {
   EXPECT_EQ(t.caption(lbltime), "Time Left: 0");  // until the new countdown's first tick
 }
 
-TEST_F(RoundEnd, TheRedDuckFliesOnUnderTheLostBox) {
-  t.s().RedDir = 1;
-  t.s().RedSpeed = 1;
-  t.red().Left = 5000;
-  t.red().Top = 4000;
-  t.Enable(timRDuck);
-  RunOutTheClock();
-  ASSERT_TRUE(BoxOpen());
-  const float left = t.red().Left;
-  t.Wait(600);
-  EXPECT_EQ(t.red().Left, left - 10 * 250);
+struct UnderTheBoxRow {
+  bool won;
+  DuckColour colour;
+  bool falling;
+  bool moves;  // the round end left this duck's timer running
+};
+
+void PrintTo(const UnderTheBoxRow& row, std::ostream* os) {
+  *os << (row.won ? "won" : "lost") << (row.colour == DuckColour::Red ? ", red " : ", blue ")
+      << (row.falling ? "falling" : "flying");
 }
+
+class UnderTheBox : public ::testing::TestWithParam<UnderTheBoxRow> {};
+
+TEST_P(UnderTheBox, ADuckMovesOnOnlyWhereTheRoundEndLeftItsTimer) {
+  const UnderTheBoxRow& row = GetParam();
+  const bool red = row.colour == DuckColour::Red;
+  TestGame t;
+  t.StartFromPrompt();
+  DuckPicture& duck = red ? t.red() : t.blue();
+  if (red) {
+    t.s().RedDir = 2;
+    t.s().RedSpeed = 1;
+    duck.Left = 1000;
+    duck.Top = row.falling ? 500 : 4000;  // out of reach of the ground or the top meanwhile
+    t.Enable(timRDuck);
+  } else {
+    t.PlaceBlueInOpenSky(3000, 1000);
+  }
+  if (row.falling) {
+    ASSERT_TRUE(t.ClickMiddleOf(duck));
+  }
+  t.s().Score = row.won ? 1e6 : 0;
+  t.s().TimeLeft = 1;
+  t.Enable(timleft);
+  t.Wait(600);
+  ASSERT_TRUE(t.game.OpenBox().has_value());
+  const float top = duck.Top;
+  const float left = duck.Left;
+  t.Wait(120);
+  EXPECT_EQ(duck.Top != top, row.moves);
+  EXPECT_EQ(t.game.Enabled(red ? timRDuck : timDuck), row.moves && !row.falling);
+  EXPECT_EQ(t.game.Enabled(red ? timRdead : timDead), row.moves && row.falling);
+  if (row.moves && row.falling) {
+    EXPECT_EQ(duck.Left, left);
+    EXPECT_EQ(duck.Top, top + 2 * 275);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothBoxes, UnderTheBox,
+                         ::testing::Values(UnderTheBoxRow{false, DuckColour::Blue, false, false},
+                                           UnderTheBoxRow{false, DuckColour::Blue, true, false},
+                                           UnderTheBoxRow{false, DuckColour::Red, false, true},
+                                           UnderTheBoxRow{false, DuckColour::Red, true, true},
+                                           UnderTheBoxRow{true, DuckColour::Blue, false, false},
+                                           UnderTheBoxRow{true, DuckColour::Blue, true, true},
+                                           UnderTheBoxRow{true, DuckColour::Red, false, false},
+                                           UnderTheBoxRow{true, DuckColour::Red, true, true}),
+                         [](const ::testing::TestParamInfo<UnderTheBoxRow>& param) {
+                           const UnderTheBoxRow& row = param.param;
+                           return std::string(row.won ? "Won" : "Lost") +
+                                  (row.colour == DuckColour::Red ? "Red" : "Blue") +
+                                  (row.falling ? "Falling" : "Flying");
+                         });
 
 struct RoundRow {
   int round;
@@ -113,10 +169,19 @@ TEST_F(RoundEnd, AWonRoundResetsTheRoundsCountersButNotTheScoreOrItsLabel) {
   t.game.Click(100, 100);
   ASSERT_TRUE(t.visible(lblMessage));
   t.s().Score = 9000;
+  t.s().DucksMissed = 3;
+  t.w().label(lbldm).Caption = "Ducks Missed: 3";
   RunOutTheClock();
   ASSERT_TRUE(Won());
   EXPECT_FALSE(t.visible(lblMessage));  // hidden before the box opens
+  // The blue duck draws first, then the red one; the shared height is the red one's.
+  t.Draws({0, 0.2, 0, 0.9, 0.6, 0.9});
   t.game.MessageBoxOk();
+  EXPECT_EQ(t.blue().Top, 3000);
+  EXPECT_EQ(t.blue().Left, 7440);
+  EXPECT_EQ(t.red().Top, 4000);
+  EXPECT_EQ(t.red().Left, -600);
+  EXPECT_EQ(t.s().LaunchTop, 4000);
   EXPECT_EQ(t.s().ShotsLeft, 50);
   EXPECT_EQ(t.s().ShotsUsed, 0);
   EXPECT_EQ(t.s().ShotsMissed, 0);
@@ -127,6 +192,9 @@ TEST_F(RoundEnd, AWonRoundResetsTheRoundsCountersButNotTheScoreOrItsLabel) {
   EXPECT_EQ(t.caption(lblHS), "HighScore: 500");
   EXPECT_EQ(t.caption(lblS), "Shots Used: 0");
   EXPECT_EQ(t.caption(lblsl), "Shots Left: 50");
+  EXPECT_EQ(t.caption(lblsm), "Shots Missed: 0");
+  EXPECT_EQ(t.caption(lblDK), "Ducks Killed: 0");
+  EXPECT_EQ(t.caption(lbldm), "Ducks Missed: 0");
   EXPECT_FALSE(t.s().DuckDown);  // the falling duck was relaunched
 }
 
@@ -165,8 +233,12 @@ TEST_F(RoundEnd, ABlueDuckFallingUnderTheWonBoxRunsTheClockBelowZeroAndIntoTheNe
   EXPECT_FALSE(t.game.Enabled(timleft));
   t.Wait(60);
   EXPECT_TRUE(t.game.Enabled(timleft));
+  const std::uint64_t ticks = t.game.TicksRun();
   t.Wait(3000);
   EXPECT_EQ(t.s().TimeLeft, -5);
+  // The clock is below 0, but the poll sleeps while the box is open: 50 duck ticks and 5
+  // countdown ticks, not one poll a millisecond.
+  EXPECT_LE(t.game.TicksRun() - ticks, 55U);
   EXPECT_EQ(t.caption(lbltime), "Time Left: -5");
   EXPECT_EQ(t.host.boxes.size(), 1U);  // the poll under the box started nothing
   t.game.MessageBoxOk();

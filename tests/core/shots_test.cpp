@@ -33,22 +33,101 @@ class Shots : public ::testing::Test {
   TestGame t;
 };
 
-TEST_F(Shots, AHitOnTheBlueDuckScoresStopsItsFlightAndStartsItsFall) {
-  EXPECT_EQ(t.ClickMiddleOf(t.blue()), Control::imgDuck);
-  EXPECT_EQ(t.s().Score, 500);
-  EXPECT_TRUE(t.s().DuckDown);
-  EXPECT_EQ(t.s().DuckFrame, 8);
-  EXPECT_EQ(t.blue().frame, 8);
-  EXPECT_EQ(t.blue().Height, 465);  // the hit frame is two pixels taller
+// The same shots at either duck, each flying in open sky: the blue one at Left 3000, the red
+// one at Left 1000.
+class ShotsAtADuck : public Shots, public ::testing::WithParamInterface<DuckColour> {
+ protected:
+  ShotsAtADuck() { FlyRedDuck(); }
+  [[nodiscard]] bool Red() const { return GetParam() == DuckColour::Red; }
+  DuckPicture& Duck() { return Red() ? t.red() : t.blue(); }
+  bool Down() { return Red() ? t.s().RedDown : t.s().DuckDown; }
+  Int16 Frame() { return Red() ? t.s().RedFrame : t.s().DuckFrame; }
+  [[nodiscard]] TimerId Flight() const { return Red() ? timRDuck : timDuck; }
+  [[nodiscard]] TimerId Fall() const { return Red() ? timRdead : timDead; }
+  [[nodiscard]] double Worth() const { return Red() ? 700 : 500; }
+  [[nodiscard]] Control Picture() const { return Red() ? Control::imgRedD : Control::imgDuck; }
+  void DoubleClickDuck() { t.game.DblClick(Duck().Left + 255, Duck().Top + 200); }
+};
+
+TEST_P(ShotsAtADuck, AHitScoresStopsItsFlightAndStartsItsFall) {
+  EXPECT_EQ(t.ClickMiddleOf(Duck()), Picture());
+  EXPECT_EQ(t.s().Score, Worth());
+  EXPECT_TRUE(Down());
+  EXPECT_EQ(Frame(), 8);
+  EXPECT_EQ(Duck().frame, 8);
+  EXPECT_EQ(Duck().Height, 465);  // the hit frame is the taller size
   EXPECT_EQ(t.s().DucksKilled, 1);
-  EXPECT_FALSE(t.game.Enabled(timDuck));
-  EXPECT_TRUE(t.game.Enabled(timDead));
-  EXPECT_EQ(t.caption(lblHS), "HighScore: 500");
+  EXPECT_FALSE(t.game.Enabled(Flight()));
+  EXPECT_TRUE(t.game.Enabled(Fall()));
+  EXPECT_EQ(t.caption(lblHS), Red() ? "HighScore: 700" : "HighScore: 500");
   EXPECT_EQ(t.caption(lblDK), "Ducks Killed: 1");
   EXPECT_EQ(t.caption(lblS), "Shot Used: 1");
   EXPECT_EQ(t.caption(lblsl), "Shots Left: 49");
   ExpectShotInvariants();
 }
+
+TEST_P(ShotsAtADuck, AClickOnAFallingDuckDoesNothingUnlessTheShotsAreGone) {
+  t.ClickMiddleOf(Duck());
+  const GameState before = t.s();
+  t.ClickMiddleOf(Duck());
+  EXPECT_EQ(t.s().Score, before.Score);
+  EXPECT_EQ(t.s().ShotsUsed, before.ShotsUsed);
+  EXPECT_EQ(t.s().DucksKilled, before.DucksKilled);
+  EXPECT_FALSE(t.visible(lblMessage));
+  // With no shot left the notice comes first, falling duck or not.
+  t.s().ShotsLeft = 0;
+  t.ClickMiddleOf(Duck());
+  EXPECT_TRUE(t.visible(lblMessage));
+  EXPECT_EQ(t.caption(lblMessage), "Out Of Ammo!!!");
+}
+
+TEST_P(ShotsAtADuck, ADoubleClickOnAFlyingDuckIsAHitAndAMiss) {
+  DoubleClickDuck();
+  EXPECT_EQ(t.s().DucksKilled, 1);
+  EXPECT_EQ(t.s().ShotsMissed, 1);
+  EXPECT_EQ(t.s().ShotsUsed, 2);
+  EXPECT_EQ(t.s().Score, Worth());
+  EXPECT_EQ(t.caption(lblS), "Shots Used: 2");  // the miss wrote last
+  ExpectShotInvariants();
+}
+
+TEST_P(ShotsAtADuck, ADoubleClickOnAFallingDuckIsOneMiss) {
+  t.ClickMiddleOf(Duck());
+  DoubleClickDuck();
+  EXPECT_EQ(t.s().DucksKilled, 1);
+  EXPECT_EQ(t.s().ShotsMissed, 1);
+  EXPECT_EQ(t.s().ShotsUsed, 2);
+  EXPECT_EQ(t.s().Score, Worth());
+}
+
+TEST_P(ShotsAtADuck, TheLastShotCountsAndTheNextClickOnlyShowsTheNotice) {
+  t.s().ShotsLeft = 1;
+  t.s().ShotsUsed = 49;
+  t.s().ShotsMissed = 49;
+  t.game.Click(200, 200);
+  EXPECT_EQ(t.s().ShotsLeft, 0);
+  EXPECT_FALSE(t.visible(lblMessage));
+  const GameState before = t.s();
+  for (const auto& click : {std::pair{200.0, 200.0}, std::pair{3000.0, 3300.0}}) {
+    t.game.Click(click.first, click.second);
+    t.game.DblClick(click.first, click.second);
+  }
+  t.ClickMiddleOf(Duck());
+  DoubleClickDuck();
+  EXPECT_EQ(t.caption(lblMessage), "Out Of Ammo!!!");
+  EXPECT_TRUE(t.visible(lblMessage));
+  EXPECT_EQ(t.s().ShotsLeft, 0);
+  EXPECT_EQ(t.s().ShotsUsed, before.ShotsUsed);
+  EXPECT_EQ(t.s().Score, before.Score);
+  EXPECT_FALSE(Down());
+  EXPECT_TRUE(t.game.Enabled(Flight()));
+}
+
+INSTANTIATE_TEST_SUITE_P(BothColours, ShotsAtADuck,
+                         ::testing::Values(DuckColour::Blue, DuckColour::Red),
+                         [](const ::testing::TestParamInfo<DuckColour>& param) {
+                           return param.param == DuckColour::Red ? "Red" : "Blue";
+                         });
 
 TEST_F(Shots, AMissCountsOnlyTheShotWithTheOtherPrefix) {
   EXPECT_EQ(t.game.Click(200, 200), Control::imgback);
@@ -83,72 +162,17 @@ TEST_F(Shots, EveryPieceOfSceneryIsAMissWhateverItsIndex) {
   ExpectShotInvariants();
 }
 
-TEST_F(Shots, TheLastShotCountsAndTheNextClickOnlyShowsTheNotice) {
-  t.s().ShotsLeft = 1;
-  t.s().ShotsUsed = 49;
-  t.s().ShotsMissed = 49;
-  t.game.Click(200, 200);
-  EXPECT_EQ(t.s().ShotsLeft, 0);
-  EXPECT_FALSE(t.visible(lblMessage));
-  const GameState before = t.s();
-  for (const auto& click : {std::pair{200.0, 200.0}, std::pair{3000.0, 3300.0}}) {
-    t.game.Click(click.first, click.second);
-    t.game.DblClick(click.first, click.second);
-  }
-  t.ClickMiddleOf(t.blue());
-  t.game.DblClick(t.blue().Left + 100, t.blue().Top + 100);
-  EXPECT_EQ(t.caption(lblMessage), "Out Of Ammo!!!");
-  EXPECT_TRUE(t.visible(lblMessage));
-  EXPECT_EQ(t.s().ShotsLeft, 0);
-  EXPECT_EQ(t.s().ShotsUsed, before.ShotsUsed);
-  EXPECT_EQ(t.s().Score, before.Score);
-  EXPECT_FALSE(t.s().DuckDown);
-}
-
-TEST_F(Shots, AClickOnAFallingDuckDoesNothingUnlessTheShotsAreGone) {
-  t.ClickMiddleOf(t.blue());
-  const GameState before = t.s();
-  t.ClickMiddleOf(t.blue());
-  EXPECT_EQ(t.s().Score, before.Score);
-  EXPECT_EQ(t.s().ShotsUsed, before.ShotsUsed);
-  EXPECT_FALSE(t.visible(lblMessage));
-  t.s().ShotsLeft = 0;
-  t.ClickMiddleOf(t.blue());
-  EXPECT_TRUE(t.visible(lblMessage));
-}
-
-TEST_F(Shots, ADoubleClickOnAFlyingDuckIsAHitAndAMiss) {
-  t.game.DblClick(t.blue().Left + 255, t.blue().Top + 200);
-  EXPECT_EQ(t.s().DucksKilled, 1);
-  EXPECT_EQ(t.s().ShotsMissed, 1);
-  EXPECT_EQ(t.s().ShotsUsed, 2);
-  EXPECT_EQ(t.s().Score, 500);
-  ExpectShotInvariants();
-}
-
-TEST_F(Shots, ADoubleClickOnAFallingDuckIsOneMiss) {
-  t.ClickMiddleOf(t.blue());
-  t.game.DblClick(t.blue().Left + 255, t.blue().Top + 200);
-  EXPECT_EQ(t.s().DucksKilled, 1);
-  EXPECT_EQ(t.s().ShotsMissed, 1);
-  EXPECT_EQ(t.s().ShotsUsed, 2);
-}
-
-TEST_F(Shots, TheRedDuckScores700AndLeavesTheBlueOneAlone) {
+TEST_F(Shots, BothDucksFallAtOnceEachCountedOnce) {
   t.s().Score = 7500;
   FlyRedDuck();
   t.ClickMiddleOf(t.blue());
   EXPECT_EQ(t.ClickMiddleOf(t.red()), Control::imgRedD);
   EXPECT_EQ(t.caption(lblHS), "HighScore: 8700");
   EXPECT_EQ(t.caption(lblDK), "Ducks Killed: 2");
-  EXPECT_TRUE(t.s().RedDown);
-  EXPECT_EQ(t.s().RedFrame, 8);
-  EXPECT_EQ(t.red().frame, 8);
-  EXPECT_FALSE(t.game.Enabled(timRDuck));
-  EXPECT_TRUE(t.game.Enabled(timRdead));
-  // Both fall at once, each counted once.
   EXPECT_TRUE(t.game.Enabled(timDead));
+  EXPECT_TRUE(t.game.Enabled(timRdead));
   EXPECT_EQ(t.s().DuckFrame, 8);
+  EXPECT_EQ(t.s().RedFrame, 8);
   ExpectShotInvariants();
 }
 
