@@ -10,6 +10,9 @@ cmake=$1 cpack=$2 source=$3 work=$4 id=$5 version=$6
 source "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
 
 rm -rf "$work"
+# Whatever the tools leave behind (lintian leaves a cache file per run) stays in here too.
+export TMPDIR=$work/tmp
+mkdir -p "$TMPDIR"
 cd "$source"
 "$cmake" --preset deb -B "$work/build" >/dev/null
 # The `deb` build preset's target, which the preset cannot build outside its own folder.
