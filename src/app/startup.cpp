@@ -12,6 +12,7 @@
 #include <QPixmap>
 
 #include "app/client_area.h"
+#include "app/identity.h"
 #include "reedfall_assets.h"
 
 namespace reedfall::app {
@@ -56,8 +57,7 @@ Startup::Startup(int& argc, char** argv)
 }
 
 void PrepareApplication() {
-  // No display name: Qt would append it to every title, the round-end boxes' too.
-  QApplication::setApplicationName(QStringLiteral("Reedfall"));
+  NameApplication();
   QApplication::setWindowIcon(QIcon(QPixmap::fromImage(assets::WindowIcon())));
 }
 

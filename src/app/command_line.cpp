@@ -1,0 +1,87 @@
+// SPDX-FileCopyrightText: 2026 The Reedfall developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/command_line.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QString>
+#include <QStringList>
+#include <cstdio>
+#include <vector>
+
+#include "app/identity.h"
+
+namespace reedfall::app {
+namespace {
+
+void AddOptions(QCommandLineParser& parser) {
+  parser.setApplicationDescription(QStringLiteral(
+      "A shooting gallery for one player: shoot the blue and red ducks with the mouse before "
+      "the round's clock runs out."));
+  parser.addHelpOption();
+  parser.addVersionOption();
+  // Qt's options are words after one dash; read as letters, -reverse would ask for -v.
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+}
+
+}  // namespace
+
+void AnswerHelpAndVersion(int argc, char** argv) {
+  if (argc < 2) {
+    return;  // started from the menu: nothing to answer, and no time spent on it
+  }
+  // Each application object below may take its own options out of the list it is given, so
+  // it gets a copy, and the game's QApplication later sees them all. Answering ends the
+  // program at once, which is safe while this is the only thread.
+  std::vector<char*> copy(argv, argv + argc + 1);
+  int count = argc;
+  bool helpAll = false;
+  {
+    // A QCoreApplication does not connect to the display.
+    const QCoreApplication application(count, copy.data());
+    NameApplication();
+    QCommandLineParser parser;
+    AddOptions(parser);
+    // Qt's window-system options (-platform, -style, ...) are unknown here and make the parse
+    // fail; the QApplication takes them, and CommandLineAccepted() judges the rest.
+    (void)parser.parse(QCoreApplication::arguments());
+    if (parser.isSet(QStringLiteral("version"))) {
+      parser.showVersion();
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+      parser.showHelp();
+    }
+    helpAll = parser.isSet(QStringLiteral("help-all"));
+  }
+  if (helpAll) {
+    // Qt lists its window-system options only to a QApplication, which needs the display.
+    copy.assign(argv, argv + argc + 1);
+    count = argc;
+    const QApplication application(count, copy.data());
+    NameApplication();
+    QCommandLineParser parser;
+    AddOptions(parser);
+    parser.process(application);
+  }
+}
+
+bool CommandLineAccepted() {
+  QCommandLineParser parser;
+  AddOptions(parser);
+  const bool parsed = parser.parse(QCoreApplication::arguments());
+  const QStringList stray = parser.positionalArguments();
+  if (parsed && stray.isEmpty()) {
+    return true;
+  }
+  const QString error =
+      parsed ? QStringLiteral("Unexpected argument '%1'.").arg(stray.first()) : parser.errorText();
+  const QString program = QFileInfo(QCoreApplication::arguments().constFirst()).fileName();
+  std::fprintf(stderr, "%s: %s\nTry '%s --help'.\n",
+               qPrintable(QCoreApplication::applicationName()), qPrintable(error),
+               qPrintable(program));
+  return false;
+}
+
+}  // namespace reedfall::app
