@@ -43,8 +43,7 @@ MainWindow::MainWindow(GameHost& host, QWidget* parent)
 
   connect(&host_, &GameHost::changed, this, &MainWindow::Refresh);
   connect(&host_, &GameHost::boxOpened, this, &MainWindow::OpenBox);
-  // The game has ended: the window goes at once, and the program with it.
-  connect(&host_, &GameHost::ended, this, &QWidget::hide);
+  connect(&host_, &GameHost::ended, this, &MainWindow::Leave);
 
   CentreOnScreen();
 }
@@ -54,6 +53,18 @@ PlayField* MainWindow::field() const { return client_->field(); }
 void MainWindow::closeEvent(QCloseEvent* event) {
   host_.Close();
   event->accept();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  // A click on the window under an open box may make it active; the box stays in front and
+  // keeps the keyboard, so that Return still closes it.
+  QMessageBox* box = box_.data();
+  if (event->type() == QEvent::ActivationChange && isActiveWindow() && box != nullptr &&
+      box->isVisible()) {
+    box->raise();
+    box->activateWindow();
+  }
 }
 
 void MainWindow::Refresh() {
@@ -78,10 +89,35 @@ void MainWindow::OpenBox(const QString& title, const QString& text) {
   if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {
     ok->setIcon(QIcon());
   }
-  // Window-modal and without a nested event loop: the game's timer keeps firing under it.
-  box->setWindowModality(Qt::WindowModal);
-  connect(box, &QMessageBox::finished, &host_, &GameHost::BoxClosed);
-  box->open();
+  // Not modal to Qt: Qt drops the window system's close request for a window that a modal box
+  // blocks, and the close button must end the game under the box as well. The game holds the
+  // player's clicks back itself while a round ends; the window takes no mouse and no menu
+  // meanwhile, and the box, a transient of the window, stays in front of it. Shown without a
+  // nested event loop, so that the game's timer keeps firing under it.
+  box->setWindowModality(Qt::NonModal);
+  HoldInput(true);
+  connect(box, &QMessageBox::finished, this, [this] {
+    HoldInput(false);
+    host_.BoxClosed();
+  });
+  box_ = box;
+  box->show();
+}
+
+void MainWindow::Leave() {
+  // The game has ended: the window goes at once, an open box with it, and the program after
+  // them. The box's end no longer concerns the game.
+  if (QMessageBox* box = box_.data(); box != nullptr) {
+    box->disconnect(this);
+    box->hide();
+  }
+  hide();
+}
+
+void MainWindow::HoldInput(bool held) {
+  // A disabled menu bar also ignores its access keys.
+  menuBar()->setEnabled(!held);
+  client_->setEnabled(!held);
 }
 
 void MainWindow::CentreOnScreen() {
