@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QStaticText>
 #include <QWidget>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -43,19 +44,42 @@ class LabelText {
 };
 
 // Sky, scenery, ducks and the message label, stacked as the game stacks them. The crosshair
-// shows over all of it.
+// shows over all of it. At a fractional scale the art is averaged (app/art_scale.h), the
+// message's text drawn sharp between its layers.
 class PlayField final : public QWidget {
   Q_OBJECT
 
  public:
   PlayField(const Look& look, QWidget* parent);
 
+  // Repaints `rect`, in pixels of the field, once the event loop comes round.
+  void Repaint(const QRect& rect);
+
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  enum class Layers : std::uint8_t { BelowMessage, AboveMessage };
+
+  void DrawLayers(QPainter& painter, const QRect& dirty, Layers layers) const;
+  void DrawMessage(QPainter& painter, const QRect& dirty);
+  void PaintAveraged(QPainter& painter, const QRect& dirty, qreal scale);
+  // Brings the art up to date in `dirty`, everywhere if a whole-factor paint came between.
+  void UpdateArt(const QRect& dirty);
+  // Gives the pointer the scale of the screen the field is on.
+  void UpdatePointer();
+  static QRect MessageRect();
+
   const Look& look_;
   LabelText message_;
+  qreal pointerScale_ = 0;
+  // For a fractional scale: the art at one pixel per art pixel, whole, and apart below and
+  // above the message label.
+  QImage art_;
+  QImage below_;
+  QImage above_;
+  bool artCurrent_ = false;
 };
 
 class ClientArea final : public QWidget {

@@ -73,7 +73,7 @@ void MainWindow::Refresh() {
   for (const QRect& changed : ChangedRects(look_, now)) {
     // Only the message label lies in the field; the status labels lie below it.
     if (changed.intersects(field)) {
-      client_->field()->update(changed.intersected(field));
+      client_->field()->Repaint(changed.intersected(field));
     }
     if (!field.contains(changed)) {
       client_->update(changed);
