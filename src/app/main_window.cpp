@@ -10,9 +10,11 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QScreen>
+#include <QShowEvent>
 
 #include "app/client_area.h"
 #include "app/game_host.h"
+#include "app/window_hints.h"
 #include "reedfall_assets.h"
 
 namespace reedfall::app {
@@ -53,6 +55,14 @@ PlayField* MainWindow::field() const { return client_->field(); }
 void MainWindow::closeEvent(QCloseEvent* event) {
   host_.Close();
   event->accept();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // The native window exists now and is not yet on screen.
+  if (!event->spontaneous()) {
+    OfferMoveAndCloseOnly(windowHandle());
+  }
 }
 
 void MainWindow::changeEvent(QEvent* event) {

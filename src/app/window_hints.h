@@ -5,7 +5,14 @@
 
 #include <QPoint>
 
+class QWindow;
+
 namespace reedfall::app {
+
+// Offers the window manager only moving and closing the window. Qt offers resizing as well to
+// every window with a title, fixed size or not; only X11 needs telling otherwise. Call it once
+// the native window exists, before it is first shown.
+void OfferMoveAndCloseOnly(QWindow* window);
 
 // The pointer's hot spot for a picture made at `scale` from one whose hot spot is `logical`:
 // Qt's X11 pointer reads it in the scaled picture's own pixels, the other window systems in
