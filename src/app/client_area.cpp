@@ -243,7 +243,7 @@ ClientArea::ClientArea(const Look& look, GameHost& host, QWidget* parent)
       look_(look),
       host_(host),
       field_(new PlayField(look, this)),
-      labels_(kLabelCount, LabelText(StatusFont(), Qt::AlignLeft)) {
+      statusFont_(StatusFont()) {
   setFixedSize(kClientWidthPx, kClientHeightPx);
   QPalette black = palette();
   black.setColor(QPalette::Window, Qt::black);
@@ -255,13 +255,16 @@ ClientArea::ClientArea(const Look& look, GameHost& host, QWidget* parent)
 void ClientArea::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.setPen(kStatusGreen);
+  painter.setFont(statusFont_);
   for (const LabelSpec& spec : kLabelTable) {
     const LabelLook& label = look_.label(spec.id);
     const QRect rect = PixelRect(spec.rect);
     if (spec.id == LabelId::lblMessage || !label.visible || !event->region().intersects(rect)) {
       continue;
     }
-    labels_.at(static_cast<std::size_t>(spec.id)).Draw(painter, rect, label.caption);
+    // A status label is repainted when its text changes, hardly ever with the same text: laid
+    // out and drawn in one go, top-aligned on one line and cut off at the label's edges.
+    painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, Text(label.caption));
   }
 }
 

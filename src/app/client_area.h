@@ -10,7 +10,6 @@
 #include <QWidget>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "app/look.h"
 
@@ -27,8 +26,8 @@ inline constexpr int kFieldHeightPx = kFieldBottomTwips / kTwipsPerPixel;
 QFont StatusFont();   // Arial 9.75 pt
 QFont MessageFont();  // Arial 14.25 pt
 
-// A label's text, laid out once for each caption it shows: the countdown rewrites one label
-// every 0.6 s, and laying out text costs far more than drawing it.
+// The message label's text, laid out once for each caption it shows: a duck that flies across
+// the label has it repainted every 60 ms, and laying out text costs far more than drawing it.
 class LabelText {
  public:
   LabelText(const QFont& font, Qt::Alignment alignment) : font_(font), alignment_(alignment) {}
@@ -99,7 +98,7 @@ class ClientArea final : public QWidget {
   const Look& look_;
   GameHost& host_;
   PlayField* field_;
-  std::vector<LabelText> labels_;  // by LabelId
+  QFont statusFont_;
 };
 
 }  // namespace reedfall::app
