@@ -78,9 +78,8 @@ void MainWindow::changeEvent(QEvent* event) {
 }
 
 void MainWindow::Refresh() {
-  Look now = LookOf(host_.game().frmMain);
   const QRect field = client_->field()->geometry();
-  for (const QRect& changed : ChangedRects(look_, now)) {
+  for (const QRect& changed : Follow(look_, host_.game().frmMain)) {
     // Only the message label lies in the field; the status labels lie below it.
     if (changed.intersects(field)) {
       client_->field()->Repaint(changed.intersected(field));
@@ -89,7 +88,6 @@ void MainWindow::Refresh() {
       client_->update(changed);
     }
   }
-  look_ = std::move(now);
 }
 
 void MainWindow::OpenBox(const QString& title, const QString& text) {
