@@ -72,32 +72,42 @@ void LabelText::Draw(QPainter& painter, const QRect& rect, const std::string& ca
 }
 
 PlayField::PlayField(const Look& look, QWidget* parent)
-    : QWidget(parent), look_(look), message_(MessageFont(), Qt::AlignHCenter) {
+    : QWidget(parent),
+      look_(look),
+      message_(MessageFont(), Qt::AlignHCenter),
+      background_(kClientWidthPx, kFieldHeightPx, QImage::Format_RGB32) {
   // Every pixel is painted, the sky first: nothing to clear beforehand.
   setAttribute(Qt::WA_OpaquePaintEvent);
   setGeometry(0, 0, kClientWidthPx, kFieldHeightPx);
-  UpdatePointer();
+  FollowScale();
+  // The sky and the scenery behind the blue duck never change: laid together once, they are
+  // copied where a duck moved instead of blended there again at every step.
+  QPainter painter(&background_);
+  const QRect sky = PixelRect(kImgBack);
+  painter.fillRect(sky, assets::SkyColour());
+  painter.fillRect(QRect(0, sky.bottom() + 1, width(), height() - sky.bottom() - 1), Qt::black);
+  DrawPicture(painter, rect(), kImgTop, assets::SceneryTop());
 }
 
 void PlayField::Repaint(const QRect& rect) {
   // At a fractional scale the device pixels on the rectangle's edge show the art pixels on
   // both sides of it: they are repainted with it, whichever way the window system rounds.
-  update(IsWholeFactor(devicePixelRatioF()) ? rect : rect.adjusted(-1, -1, 1, 1));
+  update(IsWholeFactor(scale_) ? rect : rect.adjusted(-1, -1, 1, 1));
 }
 
 bool PlayField::event(QEvent* event) {
   if (event->type() == QEvent::ScreenChangeInternal || event->type() == QEvent::Show) {
-    UpdatePointer();
+    FollowScale();
   }
   return QWidget::event(event);
 }
 
-void PlayField::UpdatePointer() {
+void PlayField::FollowScale() {
   const qreal scale = devicePixelRatioF();
-  if (scale == pointerScale_) {
+  if (scale == scale_) {
     return;
   }
-  pointerScale_ = scale;
+  scale_ = scale;
   // The pointer's picture at the screen's scale, like the rest of the art.
   const QPoint hotSpot = PointerHotSpot(assets::CrosshairHotSpot(), scale);
   setCursor(
@@ -117,16 +127,11 @@ void PlayField::DrawLayers(QPainter& painter, const QRect& dirty, Layers layers)
       continue;
     }
     switch (*layer) {
-      case Control::imgback: {
-        const QRect sky = PixelRect(kImgBack);
-        painter.fillRect(sky, assets::SkyColour());
-        painter.fillRect(QRect(0, sky.bottom() + 1, width(), height() - sky.bottom() - 1),
-                         Qt::black);
+      case Control::imgback:
+        painter.drawImage(QPoint(0, 0), background_);
         break;
-      }
       case Control::imgTop:
-        DrawPicture(painter, dirty, kImgTop, assets::SceneryTop());
-        break;
+        break;  // in the background
       case Control::imgDuck:
         DrawPicture(painter, dirty, look_.blue.rect,
                     assets::DuckFrame(DuckColour::Blue, look_.blue.frame));

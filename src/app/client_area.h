@@ -66,13 +66,14 @@ class PlayField final : public QWidget {
   void PaintAveraged(QPainter& painter, const QRect& dirty, qreal scale);
   // Brings the art up to date in `dirty`, everywhere if a whole-factor paint came between.
   void UpdateArt(const QRect& dirty);
-  // Gives the pointer the scale of the screen the field is on.
-  void UpdatePointer();
+  // Takes the scale of the screen the field is on, and gives it to the pointer.
+  void FollowScale();
   static QRect MessageRect();
 
   const Look& look_;
   LabelText message_;
-  qreal pointerScale_ = 0;
+  QImage background_;  // the sky and the scenery below the message, opaque
+  qreal scale_ = 0;    // the screen's, as last seen
   // For a fractional scale: the art at one pixel per art pixel, whole, and apart below and
   // above the message label.
   QImage art_;
