@@ -399,34 +399,37 @@ void WindowTest::underTheBoxTheMenuAndTheKeyboardStayWithTheBox() {
   QVERIFY(box->isVisible());
 }
 
+enum class BoxClosing : std::uint8_t { OkButton, ReturnKey, CloseButton };
+
 void WindowTest::theBoxGoesOnWithTheRoundEndHoweverItIsClosed_data() {
-  QTest::addColumn<int>("how");
-  QTest::newRow("OK") << 0;
-  QTest::newRow("Return") << 1;
-  QTest::newRow("its title bar's close button") << 2;
+  QTest::addColumn<BoxClosing>("how");
+  QTest::newRow("OK") << BoxClosing::OkButton;
+  QTest::newRow("Return") << BoxClosing::ReturnKey;
+  QTest::newRow("its title bar's close button") << BoxClosing::CloseButton;
 }
 
 void WindowTest::theBoxGoesOnWithTheRoundEndHoweverItIsClosed() {
-  QFETCH(int, how);
+  QFETCH(BoxClosing, how);
   WindowFixture f;
   const reedfall::Game& g = f.game();
   f.window.newGameAction()->trigger();
   QMessageBox* box = RunUntilBox(f, 80000);
   QVERIFY(box != nullptr);
-  const QPointer<QMessageBox> watched(box);
+  const QPointer<QMessageBox> closing(box);
   switch (how) {
-    case 0:
+    case BoxClosing::OkButton:
       QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
       break;
-    case 1:
+    case BoxClosing::ReturnKey:
       QTest::keyClick(box->windowHandle(), Qt::Key_Return);
       break;
-    default:
+    case BoxClosing::CloseButton:
       QWindowSystemInterface::handleCloseEvent(box->windowHandle());
       break;
   }
   QCoreApplication::processEvents();
-  QVERIFY(watched.isNull() || !watched->isVisible());
+  const QMessageBox* left = closing.data();
+  QVERIFY(left == nullptr || !left->isVisible());
   // The lost round's second half: a new game.
   QVERIFY(!g.InputBlocked());
   QCOMPARE(g.state.TimeLeft, 120);
