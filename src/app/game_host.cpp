@@ -68,8 +68,8 @@ void GameHost::End() {
 
 void GameHost::Close() {
   game_.CloseButton();
-  // The game ignores its close button while a box is open, where the player cannot reach it;
-  // a close that arrives anyway (the session ending, say) still ends the program.
+  // The window's close button ends the program whatever is running, also under a round-end
+  // box, where the game's own close button may be ignored.
   if (!game_.Ended()) {
     game_.EndProgram();
   }
