@@ -3,13 +3,16 @@
 #include "app/client_area.h"
 
 #include <QCursor>
+#include <QEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <cmath>
 
+#include "app/art_scale.h"
 #include "app/game_host.h"
+#include "app/window_hints.h"
 #include "reedfall_assets.h"
 
 namespace reedfall::app {
@@ -69,42 +72,66 @@ void LabelText::Draw(QPainter& painter, const QRect& rect, const std::string& ca
 }
 
 PlayField::PlayField(const Look& look, QWidget* parent)
-    : QWidget(parent), look_(look), message_(MessageFont(), Qt::AlignHCenter) {
+    : QWidget(parent),
+      look_(look),
+      message_(MessageFont(), Qt::AlignHCenter),
+      background_(kClientWidthPx, kFieldHeightPx, QImage::Format_RGB32) {
   // Every pixel is painted, the sky first: nothing to clear beforehand.
   setAttribute(Qt::WA_OpaquePaintEvent);
   setGeometry(0, 0, kClientWidthPx, kFieldHeightPx);
-  setCursor(QCursor(QPixmap::fromImage(assets::Crosshair()), assets::CrosshairHotSpot().x(),
-                    assets::CrosshairHotSpot().y()));
+  FollowScale();
+  // The sky and the scenery behind the blue duck never change: laid together once, they are
+  // copied where a duck moved instead of blended there again at every step.
+  QPainter painter(&background_);
+  const QRect sky = PixelRect(kImgBack);
+  painter.fillRect(sky, assets::SkyColour());
+  painter.fillRect(QRect(0, sky.bottom() + 1, width(), height() - sky.bottom() - 1), Qt::black);
+  DrawPicture(painter, rect(), kImgTop, assets::SceneryTop());
 }
 
-void PlayField::paintEvent(QPaintEvent* event) {
-  const QRect dirty = event->rect();
-  QPainter painter(this);
-  // Pixel art: at a scale factor of 2 each art pixel becomes a 2 x 2 block, never a blur.
-  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+void PlayField::Repaint(const QRect& rect) {
+  // At a fractional scale the device pixels on the rectangle's edge show the art pixels on
+  // both sides of it: they are repainted with it, whichever way the window system rounds.
+  update(IsWholeFactor(scale_) ? rect : rect.adjusted(-1, -1, 1, 1));
+}
 
-  // Bottom to top; the painter's clip is the part that changed.
+bool PlayField::event(QEvent* event) {
+  if (event->type() == QEvent::ScreenChangeInternal || event->type() == QEvent::Show) {
+    FollowScale();
+  }
+  return QWidget::event(event);
+}
+
+void PlayField::FollowScale() {
+  const qreal scale = devicePixelRatioF();
+  if (scale == scale_) {
+    return;
+  }
+  scale_ = scale;
+  // The pointer's picture at the screen's scale, like the rest of the art.
+  const QPoint hotSpot = PointerHotSpot(assets::CrosshairHotSpot(), scale);
+  setCursor(
+      QCursor(QPixmap::fromImage(ScaleArt(assets::Crosshair(), scale)), hotSpot.x(), hotSpot.y()));
+}
+
+void PlayField::DrawLayers(QPainter& painter, const QRect& dirty, Layers layers) const {
+  const bool below = layers != Layers::AboveMessage;
+  const bool above = layers != Layers::BelowMessage;
+  bool belowMessage = true;  // going up the stack, the layers below the message come first
   for (auto layer = kStackingOrder.rbegin(); layer != kStackingOrder.rend(); ++layer) {
+    if (*layer == Control::lblMessage) {
+      belowMessage = false;
+      continue;
+    }
+    if (!(belowMessage ? below : above)) {
+      continue;
+    }
     switch (*layer) {
-      case Control::imgback: {
-        const QRect sky = PixelRect(kImgBack);
-        painter.fillRect(sky, assets::SkyColour());
-        painter.fillRect(QRect(0, sky.bottom() + 1, width(), height() - sky.bottom() - 1),
-                         Qt::black);
+      case Control::imgback:
+        painter.drawImage(QPoint(0, 0), background_);
         break;
-      }
       case Control::imgTop:
-        DrawPicture(painter, dirty, kImgTop, assets::SceneryTop());
-        break;
-      case Control::lblMessage: {
-        const LabelLook& message = look_.label(LabelId::lblMessage);
-        const QRect rect = PixelRect(Spec(LabelId::lblMessage).rect);
-        if (message.visible && rect.intersects(dirty)) {
-          painter.setPen(kMessageWhite);
-          message_.Draw(painter, rect, message.caption);
-        }
-        break;
-      }
+        break;  // in the background
       case Control::imgDuck:
         DrawPicture(painter, dirty, look_.blue.rect,
                     assets::DuckFrame(DuckColour::Blue, look_.blue.frame));
@@ -122,16 +149,106 @@ void PlayField::paintEvent(QPaintEvent* event) {
         DrawPicture(painter, dirty, look_.red.rect,
                     assets::DuckFrame(DuckColour::Red, look_.red.frame));
         break;
+      case Control::lblMessage:
+        break;
     }
   }
 }
+
+void PlayField::DrawMessage(QPainter& painter, const QRect& dirty) {
+  const LabelLook& message = look_.label(LabelId::lblMessage);
+  const QRect rect = MessageRect();
+  if (message.visible && rect.intersects(dirty)) {
+    painter.setPen(kMessageWhite);
+    message_.Draw(painter, rect, message.caption);
+  }
+}
+
+void PlayField::paintEvent(QPaintEvent* event) {
+  const QRect dirty = event->rect();
+  QPainter painter(this);
+  // The scale of what is painted on, which need not be the screen's: a grab of the field at
+  // one pixel per art pixel is painted at 1.
+  const qreal scale = painter.deviceTransform().m11();
+  if (!IsWholeFactor(scale)) {
+    PaintAveraged(painter, dirty, scale);
+    return;
+  }
+  // Pixel art: at a scale factor of 2 each art pixel becomes a 2 x 2 block, never a blur.
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  // Bottom to top; the painter's clip is the part that changed.
+  DrawLayers(painter, dirty, Layers::BelowMessage);
+  DrawMessage(painter, dirty);
+  DrawLayers(painter, dirty, Layers::AboveMessage);
+  artCurrent_ = false;
+}
+
+void PlayField::UpdateArt(const QRect& dirty) {
+  if (art_.isNull()) {
+    for (QImage* image : {&art_, &below_, &above_}) {
+      *image = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+    }
+  }
+  const QRect changed = artCurrent_ ? dirty & rect() : rect();
+  artCurrent_ = true;
+  {
+    QPainter below(&below_);
+    below.setClipRect(changed);
+    DrawLayers(below, changed, Layers::BelowMessage);
+  }
+  {
+    QPainter above(&above_);
+    above.setCompositionMode(QPainter::CompositionMode_Source);
+    above.fillRect(changed, Qt::transparent);
+    above.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    above.setClipRect(changed);
+    DrawLayers(above, changed, Layers::AboveMessage);
+  }
+  QPainter art(&art_);
+  art.setCompositionMode(QPainter::CompositionMode_Source);
+  art.drawImage(changed.topLeft(), below_, changed);
+  art.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  art.drawImage(changed.topLeft(), above_, changed);
+}
+
+void PlayField::PaintAveraged(QPainter& painter, const QRect& dirty, qreal scale) {
+  UpdateArt(dirty);
+  // The field starts on a whole device pixel, the one nearest to where the window puts it,
+  // so that every art pixel covers the same area of the screen.
+  const QTransform toDevice = painter.deviceTransform();
+  const QPointF exactOrigin = toDevice.map(QPointF(0, 0));
+  const QPoint origin = exactOrigin.toPoint();
+  const QRect device = DeviceRect(dirty, scale).translated(origin);
+  // Device pixels of the message label's rows, whole ones only: there its text lies between
+  // the art below and the art above it, drawn sharp at the screen's own scale.
+  const QRect message = MessageRect();
+  const int bandTop = static_cast<int>(std::ceil(message.top() * scale)) + origin.y();
+  const int bandBottom = static_cast<int>(std::floor((message.bottom() + 1) * scale)) + origin.y();
+  const QRect band = QRect(device.left(), bandTop, device.width(), bandBottom - bandTop) & device;
+  const bool text = look_.label(LabelId::lblMessage).visible && !band.isEmpty();
+
+  painter.save();
+  painter.setWorldTransform(toDevice.inverted());  // draw in device pixels
+  painter.drawImage(device.topLeft(), ScaleArt(art_, scale, origin, device));
+  if (text) {
+    painter.drawImage(band.topLeft(), ScaleArt(below_, scale, origin, band));
+    painter.restore();
+    DrawMessage(painter, dirty);
+    painter.save();
+    painter.setWorldTransform(toDevice.inverted());
+    painter.drawImage(band.topLeft(), ScaleArt(above_, scale, origin, band));
+  }
+  painter.restore();
+}
+
+QRect PlayField::MessageRect() { return PixelRect(Spec(LabelId::lblMessage).rect); }
 
 ClientArea::ClientArea(const Look& look, GameHost& host, QWidget* parent)
     : QWidget(parent),
       look_(look),
       host_(host),
       field_(new PlayField(look, this)),
-      labels_(kLabelCount, LabelText(StatusFont(), Qt::AlignLeft)) {
+      statusFont_(StatusFont()) {
   setFixedSize(kClientWidthPx, kClientHeightPx);
   QPalette black = palette();
   black.setColor(QPalette::Window, Qt::black);
@@ -143,13 +260,16 @@ ClientArea::ClientArea(const Look& look, GameHost& host, QWidget* parent)
 void ClientArea::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.setPen(kStatusGreen);
+  painter.setFont(statusFont_);
   for (const LabelSpec& spec : kLabelTable) {
     const LabelLook& label = look_.label(spec.id);
     const QRect rect = PixelRect(spec.rect);
     if (spec.id == LabelId::lblMessage || !label.visible || !event->region().intersects(rect)) {
       continue;
     }
-    labels_.at(static_cast<std::size_t>(spec.id)).Draw(painter, rect, label.caption);
+    // A status label is repainted when its text changes, hardly ever with the same text: laid
+    // out and drawn in one go, top-aligned on one line and cut off at the label's edges.
+    painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, Text(label.caption));
   }
 }
 

@@ -8,8 +8,8 @@
 #include <QFont>
 #include <QStaticText>
 #include <QWidget>
+#include <cstdint>
 #include <string>
-#include <vector>
 
 #include "app/look.h"
 
@@ -26,8 +26,8 @@ inline constexpr int kFieldHeightPx = kFieldBottomTwips / kTwipsPerPixel;
 QFont StatusFont();   // Arial 9.75 pt
 QFont MessageFont();  // Arial 14.25 pt
 
-// A label's text, laid out once for each caption it shows: the countdown rewrites one label
-// every 0.6 s, and laying out text costs far more than drawing it.
+// The message label's text, laid out once for each caption it shows: a duck that flies across
+// the label has it repainted every 60 ms, and laying out text costs far more than drawing it.
 class LabelText {
  public:
   LabelText(const QFont& font, Qt::Alignment alignment) : font_(font), alignment_(alignment) {}
@@ -43,19 +43,43 @@ class LabelText {
 };
 
 // Sky, scenery, ducks and the message label, stacked as the game stacks them. The crosshair
-// shows over all of it.
+// shows over all of it. At a fractional scale the art is averaged (app/art_scale.h), the
+// message's text drawn sharp between its layers.
 class PlayField final : public QWidget {
   Q_OBJECT
 
  public:
   PlayField(const Look& look, QWidget* parent);
 
+  // Repaints `rect`, in pixels of the field, once the event loop comes round.
+  void Repaint(const QRect& rect);
+
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  enum class Layers : std::uint8_t { BelowMessage, AboveMessage };
+
+  void DrawLayers(QPainter& painter, const QRect& dirty, Layers layers) const;
+  void DrawMessage(QPainter& painter, const QRect& dirty);
+  void PaintAveraged(QPainter& painter, const QRect& dirty, qreal scale);
+  // Brings the art up to date in `dirty`, everywhere if a whole-factor paint came between.
+  void UpdateArt(const QRect& dirty);
+  // Takes the scale of the screen the field is on, and gives it to the pointer.
+  void FollowScale();
+  static QRect MessageRect();
+
   const Look& look_;
   LabelText message_;
+  QImage background_;  // the sky and the scenery below the message, opaque
+  qreal scale_ = 0;    // the screen's, as last seen
+  // For a fractional scale: the art at one pixel per art pixel, whole, and apart below and
+  // above the message label.
+  QImage art_;
+  QImage below_;
+  QImage above_;
+  bool artCurrent_ = false;
 };
 
 class ClientArea final : public QWidget {
@@ -75,7 +99,7 @@ class ClientArea final : public QWidget {
   const Look& look_;
   GameHost& host_;
   PlayField* field_;
-  std::vector<LabelText> labels_;  // by LabelId
+  QFont statusFont_;
 };
 
 }  // namespace reedfall::app

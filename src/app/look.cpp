@@ -8,14 +8,17 @@ namespace {
 
 DuckLook DuckLookOf(const DuckPicture& duck) { return {PixelRect(duck), duck.frame}; }
 
-void AddDuckChange(const DuckLook& before, const DuckLook& after, std::vector<QRect>& rects) {
-  if (before == after) {
+// Follows a duck that moved or changed its frame: both its places are repainted.
+void FollowDuck(DuckLook& shown, const DuckPicture& duck, std::vector<QRect>& rects) {
+  const DuckLook now = DuckLookOf(duck);
+  if (now == shown) {
     return;
   }
-  rects.push_back(before.rect);
-  if (after.rect != before.rect) {
-    rects.push_back(after.rect);
+  rects.push_back(shown.rect);
+  if (now.rect != shown.rect) {
+    rects.push_back(now.rect);
   }
+  shown = now;
 }
 
 }  // namespace
@@ -31,17 +34,22 @@ Look LookOf(const MainWindowControls& controls) {
   return look;
 }
 
-std::vector<QRect> ChangedRects(const Look& before, const Look& after) {
+std::vector<QRect> Follow(Look& look, const MainWindowControls& controls) {
   std::vector<QRect> rects;
-  AddDuckChange(before.blue, after.blue, rects);
-  AddDuckChange(before.red, after.red, rects);
+  FollowDuck(look.blue, controls.imgDuck, rects);
+  FollowDuck(look.red, controls.imgRedD, rects);
   for (const LabelSpec& spec : kLabelTable) {
-    const LabelLook& old = before.label(spec.id);
-    const LabelLook& now = after.label(spec.id);
+    LabelLook& shown = look.labels.at(static_cast<std::size_t>(spec.id));
+    const Label& label = controls.label(spec.id);
+    const bool rewritten = shown.caption != label.Caption;
     // A hidden label's text can change unseen.
-    if (old.visible != now.visible || (now.visible && old.caption != now.caption)) {
+    if (shown.visible != label.Visible || (label.Visible && rewritten)) {
       rects.push_back(PixelRect(spec.rect));
     }
+    if (rewritten) {
+      shown.caption = label.Caption;
+    }
+    shown.visible = label.Visible;
   }
   return rects;
 }

@@ -57,9 +57,10 @@ struct Look {
 
 Look LookOf(const MainWindowControls& controls);
 
-// Where `after` differs from `before`, in pixels of the client area: both places of a duck
-// that moved or changed its frame, and the whole rectangle of a label whose text or
-// visibility changed.
-std::vector<QRect> ChangedRects(const Look& before, const Look& after);
+// Brings `look` up to date with the model and says where it changed, in pixels of the client
+// area: both places of a duck that moved or changed its frame, and the whole rectangle of a
+// label whose text or visibility changed. Nothing is copied that did not change: the window
+// follows the model at every step of the game.
+std::vector<QRect> Follow(Look& look, const MainWindowControls& controls);
 
 }  // namespace reedfall::app

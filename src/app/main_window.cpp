@@ -10,9 +10,11 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QScreen>
+#include <QShowEvent>
 
 #include "app/client_area.h"
 #include "app/game_host.h"
+#include "app/window_hints.h"
 #include "reedfall_assets.h"
 
 namespace reedfall::app {
@@ -43,8 +45,7 @@ MainWindow::MainWindow(GameHost& host, QWidget* parent)
 
   connect(&host_, &GameHost::changed, this, &MainWindow::Refresh);
   connect(&host_, &GameHost::boxOpened, this, &MainWindow::OpenBox);
-  // The game has ended: the window goes at once, and the program with it.
-  connect(&host_, &GameHost::ended, this, &QWidget::hide);
+  connect(&host_, &GameHost::ended, this, &MainWindow::Leave);
 
   CentreOnScreen();
 }
@@ -56,19 +57,37 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // The native window exists now and is not yet on screen.
+  if (!event->spontaneous()) {
+    OfferMoveAndCloseOnly(windowHandle());
+  }
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  // A click on the window under an open box may make it active; the box stays in front and
+  // keeps the keyboard, so that Return still closes it.
+  QMessageBox* box = box_.data();
+  if (event->type() == QEvent::ActivationChange && isActiveWindow() && box != nullptr &&
+      box->isVisible()) {
+    box->raise();
+    box->activateWindow();
+  }
+}
+
 void MainWindow::Refresh() {
-  Look now = LookOf(host_.game().world().controls);
   const QRect field = client_->field()->geometry();
-  for (const QRect& changed : ChangedRects(look_, now)) {
+  for (const QRect& changed : Follow(look_, host_.game().world().controls)) {
     // Only the message label lies in the field; the status labels lie below it.
     if (changed.intersects(field)) {
-      client_->field()->update(changed.intersected(field));
+      client_->field()->Repaint(changed.intersected(field));
     }
     if (!field.contains(changed)) {
       client_->update(changed);
     }
   }
-  look_ = std::move(now);
 }
 
 void MainWindow::OpenBox(const QString& title, const QString& text) {
@@ -78,10 +97,35 @@ void MainWindow::OpenBox(const QString& title, const QString& text) {
   if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {
     ok->setIcon(QIcon());
   }
-  // Window-modal and without a nested event loop: the game's timer keeps firing under it.
-  box->setWindowModality(Qt::WindowModal);
-  connect(box, &QMessageBox::finished, &host_, &GameHost::BoxClosed);
-  box->open();
+  // Not modal to Qt: Qt drops the window system's close request for a window that a modal box
+  // blocks, and the close button must end the game under the box as well. The game holds the
+  // player's clicks back itself while a round ends; the window takes no mouse and no menu
+  // meanwhile, and the box, a transient of the window, stays in front of it. Shown without a
+  // nested event loop, so that the game's timer keeps firing under it.
+  box->setWindowModality(Qt::NonModal);
+  HoldInput(true);
+  connect(box, &QMessageBox::finished, this, [this] {
+    HoldInput(false);
+    host_.BoxClosed();
+  });
+  box_ = box;
+  box->show();
+}
+
+void MainWindow::Leave() {
+  // The game has ended: the window goes at once, an open box with it, and the program after
+  // them. The box's end no longer concerns the game.
+  if (QMessageBox* box = box_.data(); box != nullptr) {
+    box->disconnect(this);
+    box->hide();
+  }
+  hide();
+}
+
+void MainWindow::HoldInput(bool held) {
+  // A disabled menu bar also ignores its access keys.
+  menuBar()->setEnabled(!held);
+  client_->setEnabled(!held);
 }
 
 void MainWindow::CentreOnScreen() {

@@ -5,10 +5,12 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include "app/look.h"
 
 class QAction;
+class QMessageBox;
 
 namespace reedfall::app {
 
@@ -29,11 +31,16 @@ class MainWindow final : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   // Takes a new look at the model and repaints where it differs from the last one.
   void Refresh();
   void OpenBox(const QString& title, const QString& text);
+  void Leave();
+  // While a round-end box is open the menu and the client area take no input.
+  void HoldInput(bool held);
   void CentreOnScreen();
 
   GameHost& host_;
@@ -41,6 +48,7 @@ class MainWindow final : public QMainWindow {
   ClientArea* client_;
   QAction* newGame_;
   QAction* end_;
+  QPointer<QMessageBox> box_;  // the open round-end box, if any
 };
 
 }  // namespace reedfall::app

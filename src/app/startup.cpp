@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/startup.h"
 
-#include <dlfcn.h>
-
 #include <QApplication>
 #include <QFont>
 #include <QFontMetrics>
@@ -16,21 +14,6 @@
 #include "reedfall_assets.h"
 
 namespace reedfall::app {
-
-std::jthread StartWarmUp() {
-  // Nothing of Qt may run here: Qt takes the first thread that touches it for its main thread.
-  return std::jthread([] {
-    // Fontconfig parses its configuration on its first call, and Qt makes that call when the
-    // window first needs a font. Qt has the library loaded already; if not, skip.
-    if (void* fontconfig = dlopen("libfontconfig.so.1", RTLD_LAZY | RTLD_NOLOAD)) {
-      using FcInitFunction = int (*)();
-      if (void* init = dlsym(fontconfig, "FcInit")) {
-        reinterpret_cast<FcInitFunction>(init)();
-      }
-      dlclose(fontconfig);
-    }
-  });
-}
 
 std::jthread StartDecoding() {
   // The pictures are decoded once, on first use, behind a thread-safe static.
@@ -48,8 +31,7 @@ void PrepareHighDpi() {
 }
 
 Startup::Startup(int& argc, char** argv)
-    : warmUp_(StartWarmUp()),
-      highDpiPrepared_((PrepareHighDpi(), true)),
+    : highDpiPrepared_((PrepareHighDpi(), true)),
       application_(argc, argv),
       pictures_(StartDecoding()) {
   LoadFonts();

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window_fixture.h"
 
+#include <QScreen>
+
 #include "app/look.h"
 
 namespace reedfall::app::testing {
@@ -39,6 +41,52 @@ bool WindowFixture::ShootBlueDuck() {
   }
   ClickAt(*duck);
   return game().world().state.DuckDown;
+}
+
+std::optional<QRect> WindowFixture::AwaitBlueDuckInOpenSky() {
+  const QRect openSky(0, 0, kClientWidthPx, 200);
+  for (int step = 0; step < 2000; ++step) {
+    const QRect duck = PixelRect(game().world().controls.imgDuck);
+    if (game().Enabled(TimerId::timDuck) && openSky.contains(duck)) {
+      return duck;
+    }
+    if (!Step()) {
+      break;
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<QPoint> WindowFixture::StalePixelAfterPlay(int steps) {
+  window.newGameAction()->trigger();
+  for (int step = 0; step < steps && Step(); ++step) {
+    if (step % 20 == 10) {
+      if (const auto duck = ClickableBlueDuck()) {
+        ClickAt(*duck);
+      } else {
+        ClickAt({240, 40});
+      }
+    }
+  }
+  // What the window system was last given to show.
+  const auto onScreen = [this] {
+    QCoreApplication::processEvents();
+    return window.screen()
+        ->grabWindow(window.winId(), 0, 0, window.width(), window.height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+  };
+  const QImage painted = onScreen();
+  window.repaint();
+  const QImage full = onScreen();
+  for (int y = 0; y < full.height(); ++y) {
+    for (int x = 0; x < full.width(); ++x) {
+      if (painted.size() != full.size() || painted.pixel(x, y) != full.pixel(x, y)) {
+        return QPoint(x, y);
+      }
+    }
+  }
+  return std::nullopt;
 }
 
 }  // namespace reedfall::app::testing

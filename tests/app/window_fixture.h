@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QMenuBar>
 #include <QPoint>
+#include <QRect>
 #include <QTest>
 #include <QWindow>
 #include <cstdint>
@@ -122,6 +123,14 @@ struct WindowFixture {
   std::optional<QPoint> AwaitClickableBlueDuck(std::int64_t maxMs = 20000);
   // Waits for the blue duck and shoots it; false if it never came within reach.
   bool ShootBlueDuck();
+  // Lets the game run until the whole blue duck flies in open sky, in front of nothing but
+  // the sky; its rectangle in pixels, or none within 2000 steps.
+  std::optional<QRect> AwaitBlueDuckInOpenSky();
+
+  // Starts a game and plays `steps` wake-ups of flights, hits, falls, relaunches, misses and
+  // label changes, each painted only where it changed. Then compares the window as the screen
+  // shows it with the window painted afresh: the first pixel that differs, if any.
+  std::optional<QPoint> StalePixelAfterPlay(int steps);
 
   [[nodiscard]] QImage GrabClient() const {
     return window.client()->grab().toImage().convertToFormat(QImage::Format_RGB32);

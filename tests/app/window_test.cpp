@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real window over a game on a manual clock, driven through the window system as a
 // player's mouse would drive it.
+#include <qpa/qwindowsysteminterface.h>
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -9,9 +11,11 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPaintEvent>
+#include <QPointer>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <cmath>
 #include <cstdlib>
 #include <vector>
@@ -98,8 +102,8 @@ void CheckBox(QMessageBox* box, const QString& title, const QString& text) {
   QCOMPARE(box->buttons().size(), 1);
   QCOMPARE(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
   QVERIFY(box->button(QMessageBox::Ok)->icon().isNull());
-  QCOMPARE(box->windowModality(), Qt::WindowModal);
-  QCOMPARE(QApplication::activeModalWidget(), box);
+  // In front, with the keyboard: Return is its OK.
+  QCOMPARE(QApplication::activeWindow(), box);
 }
 
 // Records the regions that widgets are asked to paint.
@@ -139,6 +143,9 @@ class WindowTest final : public QObject {
   void doubleClickOnAFlyingDuckIsAHitAndAMiss();
   void theDucksFirstPaintedPixelTakesTheClick();
   void roundEndBoxesHoldClicksBackWhileTimeRunsOn();
+  void underTheBoxTheMenuAndTheKeyboardStayWithTheBox();
+  void theBoxGoesOnWithTheRoundEndHoweverItIsClosed_data();
+  void theBoxGoesOnWithTheRoundEndHoweverItIsClosed();
   void frameShowsSkyDuckAndStatusText();
   void repaintCoversOnlyWhatChanged();
   void paintingPieceByPieceMatchesAFullRepaint();
@@ -396,6 +403,75 @@ void WindowTest::roundEndBoxesHoldClicksBackWhileTimeRunsOn() {
   QVERIFY(!g.InputBlocked());
 }
 
+void WindowTest::underTheBoxTheMenuAndTheKeyboardStayWithTheBox() {
+  WindowFixture f;
+  f.window.newGameAction()->trigger();
+  QMessageBox* box = RunUntilBox(f, 80000);
+  QVERIFY(box != nullptr);
+  QMenu* file = f.window.menuBar()->actions().at(0)->menu();
+
+  // A click on the window makes it active, as a window manager does: the box takes the
+  // keyboard back and stays in front.
+  QWindowSystemInterface::handleWindowActivated(f.window.windowHandle());
+  QCoreApplication::processEvents();
+  QCOMPARE(QApplication::activeWindow(), box);
+
+  // Neither the access key nor a click opens the menu.
+  QTest::keyClick(f.window.windowHandle(), Qt::Key_F, Qt::AltModifier);
+  QTest::mouseClick(f.window.windowHandle(), Qt::LeftButton, {},
+                    f.window.menuBar()->actionGeometry(file->menuAction()).center());
+  QCoreApplication::processEvents();
+  QVERIFY(!file->isVisible());
+  QVERIFY(box->isVisible());
+}
+
+enum class BoxClosing : std::uint8_t { OkButton, ReturnKey, CloseButton };
+
+void WindowTest::theBoxGoesOnWithTheRoundEndHoweverItIsClosed_data() {
+  QTest::addColumn<BoxClosing>("how");
+  QTest::newRow("OK") << BoxClosing::OkButton;
+  QTest::newRow("Return") << BoxClosing::ReturnKey;
+  QTest::newRow("its title bar's close button") << BoxClosing::CloseButton;
+}
+
+void WindowTest::theBoxGoesOnWithTheRoundEndHoweverItIsClosed() {
+  QFETCH(BoxClosing, how);
+  WindowFixture f;
+  const reedfall::frmMain& g = f.game();
+  f.window.newGameAction()->trigger();
+  QMessageBox* box = RunUntilBox(f, 80000);
+  QVERIFY(box != nullptr);
+  const QPointer<QMessageBox> closing(box);
+  switch (how) {
+    case BoxClosing::OkButton:
+      QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+      break;
+    case BoxClosing::ReturnKey:
+      QTest::keyClick(box->windowHandle(), Qt::Key_Return);
+      break;
+    case BoxClosing::CloseButton:
+      QWindowSystemInterface::handleCloseEvent(box->windowHandle());
+      break;
+  }
+  QCoreApplication::processEvents();
+  const QMessageBox* left = closing.data();
+  QVERIFY(left == nullptr || !left->isVisible());
+  // The lost round's second half: a new game.
+  QVERIFY(!g.InputBlocked());
+  QCOMPARE(g.world().state.TimeLeft, 120);
+  QVERIFY(g.Enabled(TimerId::timDuck));
+
+  // The window takes the player's input again, once the window manager has given it back
+  // the keyboard.
+  QWindowSystemInterface::handleWindowActivated(f.window.windowHandle());
+  f.ClickAt({240, 40});
+  QCOMPARE(g.world().state.ShotsMissed, 1);
+  QMenu* file = f.window.menuBar()->actions().at(0)->menu();
+  QTest::keyClick(f.window.windowHandle(), Qt::Key_F, Qt::AltModifier);
+  QTRY_VERIFY_WITH_TIMEOUT(file->isVisible(), 1000);
+  file->close();
+}
+
 void WindowTest::frameShowsSkyDuckAndStatusText() {
   WindowFixture f;
   const QRect statusBand(0, 372, 487, 104);
@@ -403,18 +479,10 @@ void WindowTest::frameShowsSkyDuckAndStatusText() {
            statusBand.width() * statusBand.height());
 
   f.window.newGameAction()->trigger();
-  // Wait until the whole duck is in open sky, in front of nothing but the sky.
   const reedfall::frmMain& g = f.game();
-  QRect duck;
-  for (int step = 0; step < 2000; ++step) {
-    duck = PixelRect(g.world().controls.imgDuck);
-    const bool open = QRect(0, 0, 487, 200).contains(duck) && g.Enabled(TimerId::timDuck);
-    if (open) {
-      break;
-    }
-    QVERIFY(f.Step());
-  }
-  QVERIFY(QRect(0, 0, 487, 200).contains(duck));
+  const auto openSky = f.AwaitBlueDuckInOpenSky();
+  QVERIFY(openSky);
+  const QRect duck = *openSky;
 
   const QImage frame = f.GrabClient();
   const QImage art = assets::DuckFrame(DuckColour::Blue, g.world().controls.imgDuck.frame);
@@ -482,33 +550,9 @@ void WindowTest::repaintCoversOnlyWhatChanged() {
 
 void WindowTest::paintingPieceByPieceMatchesAFullRepaint() {
   WindowFixture f;
-  f.window.newGameAction()->trigger();
-  // Flights, hits, falls, relaunches and label changes, each painted only where it changed.
-  for (int step = 0; step < 400; ++step) {
-    QVERIFY(f.Step());
-    if (step % 20 == 10) {
-      if (const auto duck = f.ClickableBlueDuck()) {
-        f.ClickAt(*duck);
-      } else {
-        f.ClickAt({240, 40});
-      }
-    }
-  }
-  QCoreApplication::processEvents();
-  const QPoint origin = f.client().mapTo(&f.window, QPoint(0, 0));
-  const QImage painted = f.window.screen()
-                             ->grabWindow(f.window.winId(), origin.x(), origin.y(), 487, 476)
-                             .toImage()
-                             .convertToFormat(QImage::Format_RGB32);
-  const QImage full = f.GrabClient();
-  QCOMPARE(painted.size(), full.size());
-  for (int y = 0; y < full.height(); ++y) {
-    for (int x = 0; x < full.width(); ++x) {
-      if (painted.pixel(x, y) != full.pixel(x, y)) {
-        QFAIL(qPrintable(QStringLiteral("stale pixel at %1,%2").arg(x).arg(y)));
-      }
-    }
-  }
+  const auto stale = f.StalePixelAfterPlay(400);
+  QVERIFY2(!stale,
+           qPrintable(QStringLiteral("stale pixel at %1,%2").arg(stale->x()).arg(stale->y())));
 }
 
 void WindowTest::wakesOnlyWhenATickIsDue() {
@@ -560,31 +604,53 @@ void WindowTest::countdownSharesTheDucksWakeUps() {
            qPrintable(QString::number(f.clock.Wakes() - wakes)));
 }
 
+// How the program is ended, and which round-end box is open meanwhile.
+enum class Ending : std::uint8_t { FileEnd, CloseRequest };
+enum class OpenBoxKind : std::uint8_t { None, Lost, Won };
+
 void WindowTest::endAndCloseEndTheProgram_data() {
-  QTest::addColumn<bool>("viaMenu");
-  QTest::addColumn<bool>("withBox");
-  QTest::newRow("File > End") << true << false;
-  QTest::newRow("close button") << false << false;
-  QTest::newRow("close with a box open") << false << true;
+  QTest::addColumn<Ending>("ending");
+  QTest::addColumn<OpenBoxKind>("boxKind");
+  QTest::newRow("File > End") << Ending::FileEnd << OpenBoxKind::None;
+  QTest::newRow("close request") << Ending::CloseRequest << OpenBoxKind::None;
+  QTest::newRow("close request under the lost box") << Ending::CloseRequest << OpenBoxKind::Lost;
+  QTest::newRow("close request under the won box") << Ending::CloseRequest << OpenBoxKind::Won;
 }
 
 void WindowTest::endAndCloseEndTheProgram() {
-  QFETCH(bool, viaMenu);
-  QFETCH(bool, withBox);
+  QFETCH(Ending, ending);
+  QFETCH(OpenBoxKind, boxKind);
   WindowFixture f;
   f.window.newGameAction()->trigger();
-  if (withBox) {
-    QVERIFY(RunUntilBox(f, 80000) != nullptr);
+  if (boxKind == OpenBoxKind::Won) {
+    for (int hit = 0; hit < 15; ++hit) {
+      QVERIFY(f.ShootBlueDuck());
+    }
+  }
+  if (boxKind != OpenBoxKind::None) {
+    QMessageBox* box = RunUntilBox(f, 80000);
+    QVERIFY(box != nullptr);
+    QCOMPARE(box->windowTitle(), boxKind == OpenBoxKind::Won ? QStringLiteral("The Hunt is Good!")
+                                                             : QStringLiteral("The Hunt is over!"));
   }
   QSignalSpy ended(&f.host, &reedfall::app::GameHost::ended);
-  if (viaMenu) {
-    f.window.endAction()->trigger();
-  } else {
-    QVERIFY(f.window.close());
-  }
+  // Wired as main() wires it: the game's end ends the event loop.
+  QObject::connect(&f.host, &reedfall::app::GameHost::ended, qApp, &QCoreApplication::quit);
+  QTimer::singleShot(0, [&f, ending] {
+    if (ending == Ending::FileEnd) {
+      f.window.endAction()->trigger();
+    } else {
+      // What a window manager's close button sends, down the path Qt takes for it.
+      QWindowSystemInterface::handleCloseEvent(f.window.windowHandle());
+    }
+  });
+  // Should the request be lost, the loop ends anyway, with another status.
+  QTimer::singleShot(5000, [] { QCoreApplication::exit(3); });
+  QCOMPARE(QApplication::exec(), 0);
   QCOMPARE(ended.count(), 1);
   QVERIFY(f.game().Ended());
   QVERIFY(!f.window.isVisible());
+  QVERIFY(OpenBox(f) == nullptr);
   // Nothing runs any more.
   QVERIFY(!f.clock.Armed());
   const std::int64_t gameTime = f.game().Now();
