@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reedfall_assets.h"
 
+#include <QPixmap>
 #include <QRect>
 #include <QString>
 #include <QtGlobal>
@@ -102,6 +103,7 @@ struct Pictures {
   QImage top;
   std::array<QImage, kSceneryPieceCount> pieces;
   QImage icon;
+  QImage smallIcon;
   QImage crosshair;
 };
 
@@ -114,6 +116,7 @@ Pictures LoadAll() {
     p.pieces[i] = p.top.copy(kPieceCuts[i]);
   }
   p.icon = Load("icon/reedfall.xpm");
+  p.smallIcon = Load("icon/reedfall-16.xpm");
   p.crosshair = Load("cursor/crosshair.xpm");
   return p;
 }
@@ -146,6 +149,15 @@ QImage SceneryPiece(int element) {
 }
 
 QImage WindowIcon() { return Store().icon; }
+
+QImage SmallWindowIcon() { return Store().smallIcon; }
+
+QIcon WindowIcons() {
+  QIcon icon;
+  icon.addPixmap(QPixmap::fromImage(SmallWindowIcon()));
+  icon.addPixmap(QPixmap::fromImage(WindowIcon()));
+  return icon;
+}
 
 QImage Crosshair() { return Store().crosshair; }
 

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QColor>
+#include <QIcon>
 #include <QImage>
 #include <QPoint>
 #include <QRgb>
@@ -36,6 +37,10 @@ QImage SceneryPiece(int element);
 
 // The window and program icon: the blue duck hit, 32 x 32, fewer than 256 colours.
 QImage WindowIcon();
+// The same duck drawn again for 16 x 16, where a shrunk 32 would blur into a smudge.
+QImage SmallWindowIcon();
+// Both, for the window system to pick the size it shows. Once the application exists.
+QIcon WindowIcons();
 
 // The pointer over the play field, 32 x 32; its hot spot is the red dot in the middle.
 inline constexpr QPoint kCrosshairHotSpot{15, 15};

@@ -8,7 +8,6 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPixmap>
 #include <QScreen>
 #include <QShowEvent>
 
@@ -27,7 +26,7 @@ MainWindow::MainWindow(GameHost& host, QWidget* parent)
       newGame_(nullptr),
       end_(nullptr) {
   setWindowTitle(QStringLiteral("Reedfall"));
-  setWindowIcon(QIcon(QPixmap::fromImage(assets::WindowIcon())));
+  setWindowIcon(assets::WindowIcons());
   // A fixed border with a close button and nothing else; the flags must be in place before
   // the window is first shown.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

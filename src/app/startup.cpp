@@ -7,7 +7,6 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QPixmap>
 
 #include "app/client_area.h"
 #include "app/identity.h"
@@ -40,7 +39,7 @@ Startup::Startup(int& argc, char** argv)
 
 void PrepareApplication() {
   NameApplication();
-  QApplication::setWindowIcon(QIcon(QPixmap::fromImage(assets::WindowIcon())));
+  QApplication::setWindowIcon(assets::WindowIcons());
 }
 
 }  // namespace reedfall::app

@@ -184,8 +184,11 @@ void WindowTest::windowIsFixedWithACloseButtonOnly() {
   QVERIFY2(std::abs(offCentre.x()) <= frameSlack && std::abs(offCentre.y()) <= frameSlack,
            "not centred");
 
-  QCOMPARE(w.windowIcon().pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32),
-           assets::WindowIcon().convertToFormat(QImage::Format_ARGB32));
+  // The 32 and the 16 drawn for small title bars, each as drawn.
+  for (const QImage& drawn : {assets::WindowIcon(), assets::SmallWindowIcon()}) {
+    QCOMPARE(w.windowIcon().pixmap(drawn.size()).toImage().convertToFormat(QImage::Format_ARGB32),
+             drawn.convertToFormat(QImage::Format_ARGB32));
+  }
 }
 
 void WindowTest::fileMenuHasAccessKeysAndNoShortcuts() {
