@@ -80,7 +80,9 @@ void Game::MenuEnd() {
 }
 
 void Game::CloseButton() {
-  if (!InputBlocked()) {
+  // The close button belongs to the window's frame, not to its client area: an open box
+  // does not keep the player from ending the program with it.
+  if (!ended_) {
     EndProgram();
   }
 }

@@ -51,6 +51,7 @@ class Game final : private TimerSink {
   void DblClick(double x, double y);
   void MenuNewGame();
   void MenuEnd();
+  // Ends the program, also while a box is open.
   void CloseButton();
   // The open box's OK button: the round end goes on. False when no box is open.
   bool MessageBoxOk();
