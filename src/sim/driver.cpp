@@ -13,15 +13,19 @@ namespace reedfall::sim {
 
 namespace {
 
+// Blanks are space and tab only: a carriage return inside a line is part of a word, so that
+// it shows in the error instead of passing unseen.
+constexpr bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
 std::vector<std::string_view> SplitWords(std::string_view line) {
   std::vector<std::string_view> words;
   std::size_t i = 0;
   while (i < line.size()) {
-    while (i < line.size() && (line[i] == ' ' || line[i] == '\t' || line[i] == '\r')) {
+    while (i < line.size() && IsBlank(line[i])) {
       ++i;
     }
     const std::size_t start = i;
-    while (i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r') {
+    while (i < line.size() && !IsBlank(line[i])) {
       ++i;
     }
     if (i > start) {

@@ -27,6 +27,7 @@ class Driver {
   Driver& operator=(Driver&&) = delete;
   ~Driver() = default;
 
+  // One line of the script, without its line end.
   LineResult Run(std::string_view line);
 
   [[nodiscard]] const Game& game() const { return game_; }
