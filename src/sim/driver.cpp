@@ -211,7 +211,8 @@ std::pair<double, double> CentreOf(const Game& game, std::string_view name) {
 
 }  // namespace
 
-Driver::Driver() : game_(Platform{box_, random_, program_}) {}
+Driver::Driver(std::int64_t clockLimit)
+    : game_(Platform{box_, random_, program_}), clockLimit_(clockLimit) {}
 
 LineResult Driver::Run(std::string_view line) {
   LineResult result;
@@ -223,8 +224,11 @@ LineResult Driver::Run(std::string_view line) {
   try {
     if (command == "wait") {
       ExpectWords(words, 2);
-      const std::int64_t headroom = std::numeric_limits<std::int64_t>::max() / 2 - game_.Now();
-      game_.AdvanceTo(game_.Now() + ParseInteger(words[1], 0, headroom));
+      const std::int64_t ms = ParseInteger(words[1], 0, clockLimit_);
+      if (ms > clockLimit_ - game_.Now()) {
+        throw ScriptError{"wait would take the clock past " + std::to_string(clockLimit_) + " ms"};
+      }
+      game_.AdvanceTo(game_.Now() + ms);
     } else if (command == "click" || command == "dblclick") {
       const auto [x, y] = ParsePoint(words);
       command == "click" ? static_cast<void>(game_.Click(x, y)) : game_.DblClick(x, y);

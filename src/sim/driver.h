@@ -3,6 +3,7 @@
 // The scripted driver: one command a line, played on the game's virtual clock.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,9 @@
 #include "sim/sim_platform.h"
 
 namespace reedfall::sim {
+
+// The clock stops here, so that every JSON reader reads `t` exactly: 2^53 - 1 ms.
+inline constexpr std::int64_t kClockLimit = (std::int64_t{1} << 53) - 1;
 
 struct LineResult {
   enum class Kind { Ok, Ended, Error };
@@ -20,7 +24,8 @@ struct LineResult {
 
 class Driver {
  public:
-  Driver();
+  // `clockLimit` lower than the game's own bounds the virtual time a script may ask for.
+  explicit Driver(std::int64_t clockLimit = kClockLimit);
   Driver(const Driver&) = delete;
   Driver& operator=(const Driver&) = delete;
   Driver(Driver&&) = delete;
@@ -38,6 +43,7 @@ class Driver {
   ScriptedRandom random_;
   ScriptedProgram program_;
   Game game_;
+  std::int64_t clockLimit_;
 };
 
 // The whole state as one line of JSON, without the newline.

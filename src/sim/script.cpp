@@ -12,7 +12,10 @@ namespace {
 class Run {
  public:
   Run(ByteSource& input, OutputSink& output, const ScriptOptions& options)
-      : output_(output), options_(options), reader_(input, options.maxLineBytes) {}
+      : output_(output),
+        options_(options),
+        driver_(options.clockLimit),
+        reader_(input, options.maxLineBytes) {}
 
   ScriptOutcome Play() {
     try {

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -39,6 +40,7 @@ struct ScriptOptions {
   // Flush after every command, for a program that reads each answer before it writes on.
   bool flushEachCommand = false;
   std::size_t maxLineBytes = kMaxLineBytes;
+  std::int64_t clockLimit = kClockLimit;
 };
 
 struct ScriptOutcome {

@@ -143,6 +143,14 @@ TEST(Errors, QuoteAtMost64BytesOfAWordWithControlsAndBrokenUtf8AsHex) {
   }
 }
 
+TEST(Wait, TheClockStopsAtTheLastMillisecondThatJsonReadsExactly) {
+  Driver driver;
+  EXPECT_EQ(driver.Run("wait 9007199254740992").error, "number out of range: '9007199254740992'");
+  RunAll(driver, {"wait 9007199254740000", "wait 991", "wait 0"});
+  EXPECT_EQ(driver.game().Now(), 9007199254740991);
+  EXPECT_EQ(driver.Run("wait 1").error, "wait would take the clock past 9007199254740991 ms");
+}
+
 TEST(Lines, TheEndOfTheProgramIsReported) {
   Driver driver;
   EXPECT_EQ(driver.Run("menu end").kind, LineResult::Kind::Ended);
