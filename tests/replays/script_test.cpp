@@ -208,14 +208,5 @@ TEST(RunScript, ALongLineIsAnErrorOfItsOwnLine) {
   EXPECT_EQ(played.dumps, 1);
 }
 
-TEST(RunScript, AWholeScriptEndsWithStatusZeroAndNothingToSay) {
-  FakeSource source("dump\nmenu new\nwait 72000\ndump\n", 4);
-  FakeOutput output;
-  const Played played = Play(source, output);
-  EXPECT_EQ(played.outcome.status, 0);
-  EXPECT_EQ(played.outcome.message, "");
-  EXPECT_EQ(played.dumps, 2);
-}
-
 }  // namespace
 }  // namespace reedfall::sim
