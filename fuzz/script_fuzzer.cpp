@@ -5,7 +5,8 @@
 // sanitizers catch, it checks that
 //  - the reader makes the same lines of the bytes whether they come whole or a byte at a time;
 //  - the run ends with status 0 and nothing to say, or status 2 and a message, and a message
-//    is whole lines of well-formed UTF-8 with no control characters, whatever the script held.
+//    is whole lines of well-formed UTF-8 with no control characters, whatever the script held;
+//  - a read or a write that fails is reported, never passed over.
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -40,25 +41,49 @@ constexpr std::int64_t kVirtualTimeCap = std::int64_t{6} * 60 * 60 * 1000;
 // Lines far shorter than the program's 1 MiB, so that inputs of a few KiB reach the bound.
 constexpr std::size_t kFuzzMaxLineBytes = 1024;
 
+// Hands the bytes over a piece at a time, then ends, or fails when asked to.
 class PieceSource final : public ByteSource {
  public:
-  PieceSource(std::string_view bytes, std::size_t piece) : bytes_(bytes), piece_(piece) {}
+  PieceSource(std::string_view bytes, std::size_t piece, bool failAtEnd = false)
+      : bytes_(bytes), piece_(piece), failAtEnd_(failAtEnd) {}
   ReadOutcome Read(std::span<char> buffer) override {
+    if (bytes_.empty() && failAtEnd_) {
+      failed_ = true;
+      return {0, "Input/output error"};
+    }
     const std::size_t n = std::min({piece_, buffer.size(), bytes_.size()});
     bytes_.copy(buffer.data(), n);
     bytes_.remove_prefix(n);
     return {n, std::nullopt};
   }
+  [[nodiscard]] bool Failed() const { return failed_; }
 
  private:
   std::string_view bytes_;
   std::size_t piece_;
+  bool failAtEnd_;
+  bool failed_ = false;
 };
 
-class DiscardOutput final : public OutputSink {
+// Throws the output away; from a given write or flush on, fails as a full disk does.
+class FailingOutput final : public OutputSink {
  public:
-  std::optional<std::string> Write(std::string_view /*bytes*/) override { return std::nullopt; }
-  std::optional<std::string> Flush() override { return std::nullopt; }
+  explicit FailingOutput(int failFromCall) : failFromCall_(failFromCall) {}
+  std::optional<std::string> Write(std::string_view /*bytes*/) override { return Call(); }
+  std::optional<std::string> Flush() override { return Call(); }
+  [[nodiscard]] bool Failed() const { return failed_; }
+
+ private:
+  std::optional<std::string> Call() {
+    if (failFromCall_ < 0 || calls_++ < failFromCall_) {
+      return std::nullopt;
+    }
+    failed_ = true;
+    return "No space left on device";
+  }
+  int failFromCall_;
+  int calls_ = 0;
+  bool failed_ = false;
 };
 
 void Require(bool condition, const char* what) {
@@ -129,8 +154,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Require(ReadLines(bytes, bytes.size() + 1) == ReadLines(bytes, 1),
           "the lines depend on how the bytes were read");
 
-  PieceSource source(bytes, 1 + size % 61);
-  DiscardOutput output;
+  // The input's length, not its bytes, decides how the source is read and whether the source
+  // or the output fails, so that the script itself is left to the mutations.
+  PieceSource source(bytes, 1 + size % 61, size % 3 == 1);
+  FailingOutput output(size % 5 == 2 ? static_cast<int>(size % 7) : -1);
   reedfall::sim::ScriptOptions options;
   options.inputName = "fuzzed.sim";
   options.maxLineBytes = kFuzzMaxLineBytes;
@@ -141,5 +168,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
               : outcome.status == reedfall::sim::kScriptFailed && !outcome.message.empty(),
           "a status that does not match its message");
   Require(IsPrintableUtf8Lines(outcome.message), "a message that is not printable UTF-8 lines");
+  Require(!source.Failed() || outcome.message.find("cannot read fuzzed.sim") != std::string::npos,
+          "a failed read that passed unreported");
+  Require(!output.Failed() || outcome.message.find("cannot write") != std::string::npos,
+          "a failed write that passed unreported");
   return 0;
 }
