@@ -13,15 +13,19 @@ namespace reedfall::sim {
 
 namespace {
 
+// Blanks are space and tab only: a carriage return inside a line is part of a word, so that
+// it shows in the error instead of passing unseen.
+constexpr bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
 std::vector<std::string_view> SplitWords(std::string_view line) {
   std::vector<std::string_view> words;
   std::size_t i = 0;
   while (i < line.size()) {
-    while (i < line.size() && (line[i] == ' ' || line[i] == '\t' || line[i] == '\r')) {
+    while (i < line.size() && IsBlank(line[i])) {
       ++i;
     }
     const std::size_t start = i;
-    while (i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r') {
+    while (i < line.size() && !IsBlank(line[i])) {
       ++i;
     }
     if (i > start) {
@@ -35,10 +39,84 @@ struct ScriptError {
   std::string reason;
 };
 
+// The length of the well-formed UTF-8 sequence at the start of `bytes`, 0 if there is none.
+std::size_t Utf8Length(std::string_view bytes) {
+  const auto byte = [&](std::size_t i) {
+    return i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0U;
+  };
+  const auto continuation = [&](std::size_t i) { return byte(i) >= 0x80 && byte(i) <= 0xBF; };
+  const unsigned lead = byte(0);
+  if (lead < 0x80) {
+    return 1;
+  }
+  // The second byte's range rules out overlong forms, surrogates and code points past U+10FFFF.
+  unsigned low = 0x80;
+  unsigned high = 0xBF;
+  std::size_t length = 0;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    low = lead == 0xE0 ? 0xA0 : low;
+    high = lead == 0xED ? 0x9F : high;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    low = lead == 0xF0 ? 0x90 : low;
+    high = lead == 0xF4 ? 0x8F : high;
+  } else {
+    return 0;
+  }
+  if (byte(1) < low || byte(1) > high) {
+    return 0;
+  }
+  for (std::size_t i = 2; i < length; ++i) {
+    if (!continuation(i)) {
+      return 0;
+    }
+  }
+  return length;
+}
+
+// C0 controls, DEL, and the C1 controls U+0080 to U+009F, which some terminals obey too.
+bool IsControl(std::string_view character) {
+  const auto lead = static_cast<unsigned char>(character[0]);
+  if (character.size() == 1) {
+    return lead < 0x20 || lead == 0x7F;
+  }
+  return lead == 0xC2 && static_cast<unsigned char>(character[1]) <= 0x9F;
+}
+
+// A word of the script as a message shows it: its first 64 bytes at most, cut between
+// characters and marked when cut, with controls and bytes that are not UTF-8 as \xHH, so
+// that neither a terminal nor a log is at the mercy of the script.
 std::string Quoted(std::string_view word) {
+  constexpr std::size_t kQuotedBytes = 64;
+  constexpr std::string_view kHex = "0123456789ABCDEF";
   std::string text = "'";
-  text += word;
+  std::size_t i = 0;
+  while (i < word.size()) {
+    const std::size_t length = Utf8Length(word.substr(i));
+    const std::size_t take = length == 0 ? 1 : length;
+    if (i + take > kQuotedBytes) {
+      break;
+    }
+    const std::string_view bytes = word.substr(i, take);
+    if (length == 0 || IsControl(bytes)) {
+      for (const char c : bytes) {
+        const auto value = static_cast<unsigned char>(c);
+        text += "\\x";
+        text += kHex[value >> 4U];
+        text += kHex[value & 0xFU];
+      }
+    } else {
+      text += bytes;
+    }
+    i += take;
+  }
   text += "'";
+  if (i < word.size()) {
+    text += "\xE2\x80\xA6";  // U+2026, the ellipsis, spelt as bytes for every compiler
+  }
   return text;
 }
 
@@ -133,7 +211,8 @@ std::pair<double, double> CentreOf(const frmMain& game, std::string_view name) {
 
 }  // namespace
 
-Driver::Driver() : game_(Platform{box_, random_, program_}) {}
+Driver::Driver(std::int64_t clockLimit)
+    : game_(Platform{box_, random_, program_}), clockLimit_(clockLimit) {}
 
 LineResult Driver::Run(std::string_view line) {
   LineResult result;
@@ -145,8 +224,11 @@ LineResult Driver::Run(std::string_view line) {
   try {
     if (command == "wait") {
       ExpectWords(words, 2);
-      const std::int64_t headroom = std::numeric_limits<std::int64_t>::max() / 2 - game_.Now();
-      game_.AdvanceTo(game_.Now() + ParseInteger(words[1], 0, headroom));
+      const std::int64_t ms = ParseInteger(words[1], 0, clockLimit_);
+      if (ms > clockLimit_ - game_.Now()) {
+        throw ScriptError{"wait would take the clock past " + std::to_string(clockLimit_) + " ms"};
+      }
+      game_.AdvanceTo(game_.Now() + ms);
     } else if (command == "click" || command == "dblclick") {
       const auto [x, y] = ParsePoint(words);
       command == "click" ? static_cast<void>(game_.Click(x, y)) : game_.DblClick(x, y);

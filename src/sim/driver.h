@@ -3,6 +3,7 @@
 // The scripted driver: one command a line, played on the game's virtual clock.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,9 @@
 #include "sim/sim_platform.h"
 
 namespace reedfall::sim {
+
+// The clock stops here, so that every JSON reader reads `t` exactly: 2^53 - 1 ms.
+inline constexpr std::int64_t kClockLimit = (std::int64_t{1} << 53) - 1;
 
 struct LineResult {
   enum class Kind { Ok, Ended, Error };
@@ -20,13 +24,15 @@ struct LineResult {
 
 class Driver {
  public:
-  Driver();
+  // `clockLimit` lower than the game's own bounds the virtual time a script may ask for.
+  explicit Driver(std::int64_t clockLimit = kClockLimit);
   Driver(const Driver&) = delete;
   Driver& operator=(const Driver&) = delete;
   Driver(Driver&&) = delete;
   Driver& operator=(Driver&&) = delete;
   ~Driver() = default;
 
+  // One line of the script, without its line end.
   LineResult Run(std::string_view line);
 
   [[nodiscard]] const frmMain& game() const { return game_; }
@@ -36,6 +42,7 @@ class Driver {
   ScriptedRandom random_;
   ScriptedProgram program_;
   frmMain game_;
+  std::int64_t clockLimit_;
 };
 
 // The whole state as one line of JSON, without the newline.

@@ -4,73 +4,66 @@
 // SCRIPT or standard input.
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
+#include <span>
+#include <string>
 #include <string_view>
 
-#include "sim/driver.h"
+#include "sim/script.h"
+#include "sim/stdio_stream.h"
+
+// Platform guard: Windows opens the standard streams in text mode, which would turn CRLF
+// into LF before the reader sees it, end a script at a Ctrl-Z byte and write CRLF for LF.
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 namespace {
 
-constexpr int kScriptError = 2;
+void UseBinaryStandardStreams() {
+#ifdef _WIN32
+  _setmode(_fileno(stdin), _O_BINARY);
+  _setmode(_fileno(stdout), _O_BINARY);
+#endif
+}
 
-int Fail(const char* message, const char* detail) {
-  std::fprintf(stderr, "reedfall-sim: %s%s\n", message, detail);
-  return kScriptError;
+void PrintError(std::string_view message) {
+  // Nowhere is left to report a failure to write the report itself.
+  static_cast<void>(std::fwrite(message.data(), 1, message.size(), stderr));
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc > 2) {
-    return Fail("usage: reedfall-sim [SCRIPT]", "");
+  using reedfall::sim::kScriptFailed;
+  const std::span<char*> args(argv, static_cast<std::size_t>(argc));
+  if (args.size() > 2) {
+    PrintError("reedfall-sim: usage: reedfall-sim [SCRIPT]\n");
+    return kScriptFailed;
   }
-  const bool fromStdin = argc < 2 || std::string_view(argv[1]) == "-";
-  std::FILE* input = fromStdin ? stdin : std::fopen(argv[1], "r");
+  UseBinaryStandardStreams();
+  const bool fromStdin = args.size() < 2 || std::string_view(args[1]) == "-";
+  std::FILE* input = fromStdin ? stdin : std::fopen(args[1], "rb");
   if (input == nullptr) {
-    std::fprintf(stderr, "reedfall-sim: cannot read %s: %s\n", argv[1], std::strerror(errno));
-    return kScriptError;
+    PrintError(std::string("reedfall-sim: cannot read ") + args[1] + ": " + std::strerror(errno) +
+               "\n");
+    return kScriptFailed;
   }
 
-  reedfall::sim::Driver driver;
-  char* line = nullptr;
-  std::size_t capacity = 0;
-  long lineNumber = 0;
-  int status = 0;
-  for (;;) {
-    errno = 0;
-    const ssize_t length = getline(&line, &capacity, input);
-    if (length < 0) {
-      if (std::ferror(input) != 0) {
-        std::fprintf(stderr, "reedfall-sim: cannot read %s: %s\n",
-                     fromStdin ? "standard input" : argv[1], std::strerror(errno));
-        status = kScriptError;
-      }
-      break;
-    }
-    ++lineNumber;
-    std::string_view text(line, static_cast<std::size_t>(length));
-    if (!text.empty() && text.back() == '\n') {
-      text.remove_suffix(1);
-    }
-    const reedfall::sim::LineResult result = driver.Run(text);
-    if (result.kind == reedfall::sim::LineResult::Kind::Error) {
-      std::fflush(stdout);
-      std::fprintf(stderr, "reedfall-sim: line %ld: %s\n", lineNumber, result.error.c_str());
-      status = kScriptError;
-      break;
-    }
-    if (!result.output.empty()) {
-      std::fwrite(result.output.data(), 1, result.output.size(), stdout);
-      std::fflush(stdout);
-    }
-    if (result.kind == reedfall::sim::LineResult::Kind::Ended) {
-      break;
-    }
-  }
-  std::free(line);  // NOLINT(cppcoreguidelines-no-malloc): getline's buffer
+  reedfall::sim::FileSource source(input);
+  reedfall::sim::FileSink output(stdout);
+  reedfall::sim::ScriptOptions options;
   if (!fromStdin) {
-    std::fclose(input);
+    options.inputName = args[1];
   }
-  return status;
+  // A program at the other end of a pipe reads each answer before it writes the next line.
+  options.flushEachCommand = fromStdin;
+  const reedfall::sim::ScriptOutcome outcome = RunScript(source, output, options);
+  if (!fromStdin) {
+    // Read only: closing it cannot lose anything.
+    static_cast<void>(std::fclose(input));  // NOLINT(cppcoreguidelines-owning-memory)
+  }
+  PrintError(outcome.message);
+  return outcome.status;
 }

@@ -94,15 +94,61 @@ TEST(Seed, ReplaysTheSameGameForTheSameSeed) {
   EXPECT_EQ(launchTops("seed 1"), launchTops("# the default seed is 1"));
 }
 
-TEST(Lines, BlankAndCommentLinesAreSkippedAndBlanksSeparateWords) {
+TEST(Lines, BlankAndCommentLinesAreSkippedAndOnlySpaceAndTabSeparateWords) {
   Driver driver;
-  for (const char* line : {"", "   ", "\t# a comment", "  #dump", "\r"}) {
+  for (const char* line : {"", "   ", "\t# a comment", "  #dump"}) {
     const LineResult result = driver.Run(line);
     EXPECT_EQ(result.kind, LineResult::Kind::Ok) << line;
     EXPECT_TRUE(result.output.empty()) << line;
   }
   EXPECT_FALSE(driver.Run("\t dump \t").output.empty());
-  EXPECT_FALSE(driver.Run("dump\r").output.empty());
+  // The reader has taken the line end off; any other byte belongs to a word.
+  for (const char* line : {"\r", "dump\r", "\v", "dump\f", "wait\r60"}) {
+    EXPECT_EQ(driver.Run(line).kind, LineResult::Kind::Error) << line;
+  }
+}
+
+// An error quotes a word of the script so that it can neither flood nor steer a terminal.
+TEST(Errors, QuoteAtMost64BytesOfAWordWithControlsAndBrokenUtf8AsHex) {
+  const std::string x62(62, 'x');
+  const std::string ff64(64, '\xFF');
+  std::string ff64Escaped;
+  for (int i = 0; i < 64; ++i) {
+    ff64Escaped += "\\xFF";
+  }
+  const std::string e = "\xC3\xA9";        // é
+  const std::string cut = "\xE2\x80\xA6";  // …
+  const struct {
+    std::string word;
+    std::string quoted;
+  } cases[] = {
+      {x62 + "ab", "'" + x62 + "ab'"},
+      {x62 + "abc", "'" + x62 + "ab'" + cut},
+      {x62 + e, "'" + x62 + e + "'"},
+      {x62 + "a" + e, "'" + x62 + "a'" + cut},  // a character is never split
+      {ff64, "'" + ff64Escaped + "'"},
+      {ff64 + "x", "'" + ff64Escaped + "'" + cut},
+      {std::string("a\0b", 3), "'a\\x00b'"},
+      {"\x1B[2J\x7F", "'\\x1B[2J\\x7F'"},
+      {"\xC2\x85\xC2\xA0", "'\\xC2\\x85\xC2\xA0'"},  // a C1 control, a no-break space
+      // overlong, a surrogate, past U+10FFFF, a sequence cut short
+      {"\xC0\xAF\xED\xA0\x80\xF4\x90\x80\x80\xE2\x82",
+       "'\\xC0\\xAF\\xED\\xA0\\x80\\xF4\\x90\\x80\\x80\\xE2\\x82'"},
+      {"\xF0\x9F\xA6\x86\xE2\x80\xA6\xF4\x8F\xBF\xBF",
+       "'\xF0\x9F\xA6\x86\xE2\x80\xA6\xF4\x8F\xBF\xBF'"},
+  };
+  for (const auto& c : cases) {
+    Driver driver;
+    EXPECT_EQ(driver.Run("clickon " + c.word).error, "unknown control: " + c.quoted) << c.word;
+  }
+}
+
+TEST(Wait, TheClockStopsAtTheLastMillisecondThatJsonReadsExactly) {
+  Driver driver;
+  EXPECT_EQ(driver.Run("wait 9007199254740992").error, "number out of range: '9007199254740992'");
+  RunAll(driver, {"wait 9007199254740000", "wait 991", "wait 0"});
+  EXPECT_EQ(driver.game().Now(), 9007199254740991);
+  EXPECT_EQ(driver.Run("wait 1").error, "wait would take the clock past 9007199254740991 ms");
 }
 
 TEST(Lines, TheEndOfTheProgramIsReported) {

@@ -1,7 +1,9 @@
 # SPDX-FileCopyrightText: 2026 The Reedfall developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Plays one replay through reedfall-sim and compares what it prints with what was recorded.
-#   -DSIM=<reedfall-sim> -DSCRIPT=<name.sim> -DMODE=file|stdin
+#   -DSIM=<reedfall-sim> -DSCRIPT=<name.sim> -DMODE=file|stdin|crlf
+# crlf plays the script from a copy that starts with a UTF-8 byte order mark and ends its
+# lines with CRLF, which must change nothing.
 # Beside the script: name.out (standard output; none means nothing printed) and, for a
 # script that must fail, name.err (standard error, exactly) with exit status 2.
 cmake_minimum_required(VERSION 3.25)
@@ -11,6 +13,15 @@ get_filename_component(name "${SCRIPT}" NAME_WE)
 
 if(MODE STREQUAL "stdin")
   execute_process(COMMAND "${SIM}" INPUT_FILE "${SCRIPT}"
+                  OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
+elseif(MODE STREQUAL "crlf")
+  file(READ "${SCRIPT}" text)
+  string(REPLACE "\r\n" "\n" text "${text}")
+  string(REPLACE "\n" "\r\n" text "${text}")
+  string(ASCII 239 187 191 byte_order_mark)
+  set(copy "${CMAKE_CURRENT_BINARY_DIR}/${name}.crlf.sim")
+  file(WRITE "${copy}" "${byte_order_mark}${text}")
+  execute_process(COMMAND "${SIM}" "${copy}"
                   OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
 elseif(MODE STREQUAL "missing")
   execute_process(COMMAND "${SIM}" "${SCRIPT}"
