@@ -4,14 +4,17 @@
 // window does in play, and nothing of the game: a 34 x 31 picture with transparent edges moves
 // every 60 ms over a flat sky and is repainted where it was and where it is; on the same
 // wake-ups one label below the sky is rewritten every 0.6 s, as the countdown does, and four
-// every 13 ticks, as a hit of the benchmark's player does (about 25 in 20 s). The labels are
-// drawn in the game's font and colour.
+// every 13 ticks, as a hit of the benchmark's player does (about 25 in 20 s), each hit
+// coming as a press and a release of the mouse through the window, as the player's clicks come
+// to the game. The labels are drawn in the game's font and colour.
 //   reedfall-window-baseline anim|idle [seconds]
 #include <QApplication>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 #include <array>
 
 #include "probe.h"
@@ -100,10 +103,22 @@ class BareWindow final : public QWidget {
       Rewrite(kCountdownLabel);
     }
     if (ticks_ % kHitTicks == 0) {
+      Click(sprite_at_.center());
       for (const int label : kHitLabels) {
         Rewrite(label);
       }
     }
+  }
+
+  // A press and a release of the left button, sent to the window as the player's are.
+  void Click(QPointF at) {
+    const QPointF global = mapToGlobal(at);
+    QMouseEvent press(QEvent::MouseButtonPress, at, at, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(windowHandle(), &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, at, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QCoreApplication::sendEvent(windowHandle(), &release);
   }
 
   void Rewrite(int label) {
