@@ -62,6 +62,9 @@ class PlayField final : public QWidget {
  private:
   enum class Layers : std::uint8_t { BelowMessage, AboveMessage };
 
+  // One control's art as `look` shows it, where it meets `dirty`.
+  static void DrawArt(QPainter& painter, const QRect& dirty, const ControlRow& row,
+                      const Look& look);
   void DrawLayers(QPainter& painter, const QRect& dirty, Layers layers) const;
   void DrawMessage(QPainter& painter, const QRect& dirty);
   void PaintAveraged(QPainter& painter, const QRect& dirty, qreal scale);
