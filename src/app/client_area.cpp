@@ -72,6 +72,17 @@ bool IsTheMessage(const ControlRow& row) { return row.art.shows == Shows::Label;
 QFont StatusFont() { return GameFontPx(kStatusFontPx); }
 QFont MessageFont() { return GameFontPx(kMessageFontPx); }
 
+void DrawStatusText(QPainter& painter, const QRect& rect, const QString& caption) {
+  // A status label is repainted when its text changes, hardly ever with the same text: laid
+  // out and drawn in one go, top-aligned on one line. Cut off at the label's edges, as a label
+  // control cuts its text: Qt clips only text whose line overruns the rectangle, and a glyph's
+  // ink may reach past its line into the band or the next label.
+  painter.save();
+  painter.setClipRect(rect, Qt::IntersectClip);
+  painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, caption);
+  painter.restore();
+}
+
 void LabelText::Draw(QPainter& painter, const QRect& rect, const std::string& caption) {
   if (caption.empty()) {
     return;
@@ -287,12 +298,7 @@ void ClientArea::paintEvent(QPaintEvent* event) {
     if (spec.id == LabelId::lblMessage || !label.visible || !event->region().intersects(rect)) {
       continue;
     }
-    // A status label is repainted when its text changes, hardly ever with the same text: laid
-    // out and drawn in one go, top-aligned on one line. Cut off at the label's edges, as a
-    // label control cuts its text: Qt clips only text whose advance overruns the rectangle, and
-    // a glyph's ink may reach past its advance into the band or the next label.
-    painter.setClipRect(rect);
-    painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, Text(label.caption));
+    DrawStatusText(painter, rect, Text(label.caption));
   }
 }
 

@@ -27,6 +27,10 @@ inline constexpr int kFieldHeightPx = kFieldBottomTwips / kTwipsPerPixel;
 QFont StatusFont();   // Arial's metrics, 9.75 pt
 QFont MessageFont();  // Arial's metrics, 14.25 pt
 
+// A status label's text, with the painter's pen and font: left-aligned and top-aligned on one
+// line, cut off at the label's edges.
+void DrawStatusText(QPainter& painter, const QRect& rect, const QString& caption);
+
 // The message label's text, laid out once for each caption it shows: a duck that flies across
 // the label has it repainted every 60 ms, and laying out text costs far more than drawing it.
 class LabelText {
