@@ -45,6 +45,26 @@ wait_for() {
   return 1
 }
 game_runs() { kill -0 "$game" 2>/dev/null; }
+count() { grep -a -c -E "$1" "$log"; }
+# wait_for_count PATTERN N SECONDS: until the log shows N lines of PATTERN.
+wait_for_count() {
+  local tries=$(($3 * 10))
+  while ((tries-- > 0)); do
+    (($(count "$1") >= $2)) && return 0
+    sleep 0.1
+  done
+  return 1
+}
+# wait_for_more PATTERN N SECONDS: until the log shows N more lines of PATTERN than now.
+wait_for_more() { wait_for_count "$1" $(($(count "$1") + $2)) "$3"; }
+# menu KEY: File, then the item with the access key KEY, once the menu is on the screen.
+menu() {
+  local popups
+  popups=$(count 'get_popup\(')
+  xdotool key alt+f
+  wait_for_count 'get_popup\(' $((popups + 1)) 10 || fail "Alt+F opened no menu"
+  xdotool key "$1"
+}
 
 socket=reedfall-test
 weston --backend=x11-backend.so --use-pixman --socket=$socket --width=1280 --height=1024 \
@@ -71,38 +91,39 @@ wait_for 'wl_keyboard@[0-9]+\.enter\(' 10 || fail "the window never had the keyb
 
 # Weston's maximize, in play, with the pointer on weston's own window so that the X server
 # gives it the keys. A maximized configure has a size and two states (maximized, activated).
-xdotool mousemove 1300 1050 sleep 0.3 mousemove 20 1000 sleep 0.3 key alt+f sleep 0.5 key n
-sleep 1
+xdotool mousemove 1300 1050 sleep 0.3 mousemove 20 1000
+menu n
+wait_for_more 'wl_surface@[0-9]*\.commit\(\)' 10 10 || fail "no duck flies after File > New Game"
 xdotool key super+shift+m
 maximized='xdg_toplevel@[0-9]+\.configure\(([1-9][0-9]*), ([1-9][0-9]*), array\[8\]\)'
 wait_for "$maximized" 10 || fail "weston did not maximize the window"
 # The window takes the maximized size, as the protocol requires (or the next frame ends the
 # connection), asks to be itself again...
-wait_for 'unset_maximized\(\)' 5 || fail "the window did not ask for its own size back"
+wait_for 'unset_maximized\(\)' 10 || fail "the window did not ask for its own size back"
 size=$(grep -a -o -E "$maximized" "$log" | head -1 | sed -E "s/.*\(([0-9]+), ([0-9]+),.*/\1, \2/")
 answer=$(grep -a -A1000 -E "$maximized" "$log" | grep -a -m1 -o -E 'set_window_geometry\(.*\)')
 [ "$answer" = "set_window_geometry(0, 0, $size)" ] ||
   fail "the window answered the maximized size $size with $answer"
 # ...and is, at the configure that follows.
-sleep 1
-game_runs || fail "the game ended at the maximize"
 normal=$(grep -a -o -E 'set_window_geometry\(0, 0, [0-9]+, [0-9]+\)' "$log" | head -1)
-[ "$(grep -a -o -E 'set_window_geometry\(0, 0, [0-9]+, [0-9]+\)' "$log" | tail -1)" = "$normal" ] ||
-  fail "the window did not come back to its size ($normal)"
+back=
+for _ in $(seq 100); do
+  back=$(grep -a -o -E 'set_window_geometry\(0, 0, [0-9]+, [0-9]+\)' "$log" | tail -1)
+  [ "$back" = "$normal" ] && break
+  sleep 0.1
+done
+[ "$back" = "$normal" ] || fail "the window did not come back to its size ($normal)"
+game_runs || fail "the game ended at the maximize"
 
 # A new game from the menu's access keys: the ducks fly, every frame a commit.
-xdotool key alt+f sleep 0.5 key n
-sleep 1
-before=$(grep -a -c 'wl_surface@[0-9]*\.commit()' "$log")
-sleep 1
-after=$(grep -a -c 'wl_surface@[0-9]*\.commit()' "$log")
+menu n
+wait_for_more 'wl_surface@[0-9]*\.commit\(\)' 10 10 || fail "nothing moves after the maximize"
 game_runs || fail "the game ended after the maximize and a new game"
-((after > before + 5)) || fail "nothing moves: $before commits, then $after"
 
 # File > End, with the keys: status 0.
-xdotool key alt+f sleep 0.5 key e
+menu e
 status=124
-for _ in $(seq 100); do
+for _ in $(seq 200); do
   if ! game_runs; then
     wait "$game"
     status=$?
