@@ -1,18 +1,19 @@
 # SPDX-FileCopyrightText: 2026 The Reedfall developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Plays one replay through reedfall-sim and compares what it prints with what was recorded.
-#   -DSIM=<reedfall-sim> -DSCRIPT=<name.sim> -DMODE=file|stdin|crlf
+#   -DSIM=<reedfall-sim> -DSCRIPT=<name.sim> -DMODE=file|stdin|crlf [-DEMULATOR=<program;args>]
 # crlf plays the script from a copy that starts with a UTF-8 byte order mark and ends its
 # lines with CRLF, which must change nothing.
 # Beside the script: name.out (standard output; none means nothing printed) and, for a
 # script that must fail, name.err (standard error, exactly) with exit status 2.
+# EMULATOR, where given, runs SIM: node for the .js, wine for the .exe.
 cmake_minimum_required(VERSION 3.25)
 
 get_filename_component(dir "${SCRIPT}" DIRECTORY)
 get_filename_component(name "${SCRIPT}" NAME_WE)
 
 if(MODE STREQUAL "stdin")
-  execute_process(COMMAND "${SIM}" INPUT_FILE "${SCRIPT}"
+  execute_process(COMMAND ${EMULATOR} "${SIM}" INPUT_FILE "${SCRIPT}"
                   OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
 elseif(MODE STREQUAL "crlf")
   file(READ "${SCRIPT}" text)
@@ -21,17 +22,17 @@ elseif(MODE STREQUAL "crlf")
   string(ASCII 239 187 191 byte_order_mark)
   set(copy "${CMAKE_CURRENT_BINARY_DIR}/${name}.crlf.sim")
   file(WRITE "${copy}" "${byte_order_mark}${text}")
-  execute_process(COMMAND "${SIM}" "${copy}"
+  execute_process(COMMAND ${EMULATOR} "${SIM}" "${copy}"
                   OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
 elseif(MODE STREQUAL "missing")
-  execute_process(COMMAND "${SIM}" "${SCRIPT}"
+  execute_process(COMMAND ${EMULATOR} "${SIM}" "${SCRIPT}"
                   OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
   if(NOT status EQUAL 2 OR NOT err MATCHES "reedfall-sim: cannot read .*${name}")
     message(FATAL_ERROR "an unreadable script gave status ${status} and: ${err}")
   endif()
   return()
 else()
-  execute_process(COMMAND "${SIM}" "${SCRIPT}"
+  execute_process(COMMAND ${EMULATOR} "${SIM}" "${SCRIPT}"
                   OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
 endif()
 
