@@ -23,10 +23,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
-# The libraries come from dpkg-shlibdeps. The window asks for Arial, which fontconfig resolves
-# to Liberation Sans, from fonts-liberation2 where it is installed.
+# The libraries come from dpkg-shlibdeps. The font is inside the program (its licence in the
+# copyright file): no font package is needed.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2 | fonts-liberation")
 # Without it Qt runs through XWayland on a Wayland desktop.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 

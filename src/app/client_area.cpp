@@ -4,6 +4,7 @@
 
 #include <QCursor>
 #include <QEvent>
+#include <QFontDatabase>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -24,11 +25,33 @@ constexpr QColor kMessageWhite{255, 255, 255};
 constexpr int kStatusFontPx = 13;   // 9.75 pt
 constexpr int kMessageFontPx = 19;  // 14.25 pt
 
-QFont ArialPx(int px) {
-  QFont font(QStringLiteral("Arial"));
+// Liberation Sans has Arial's metrics, so the numbers fit their labels as the layout means
+// them to. The game carries its own copy: a machine without it would give Arial's place to a
+// wider face and cut the last digit off.
+QString GameFontFamily() {
+  static const QString family = [] {
+    const int id = QFontDatabase::addApplicationFont(
+        QStringLiteral(":/reedfall/fonts/%1").arg(QStringLiteral(REEDFALL_FONT_NAME)));
+    const QStringList families = QFontDatabase::applicationFontFamilies(id);
+    if (families.isEmpty()) {
+      // Built without its font: the closest a machine's own fonts can come.
+      qWarning("Reedfall: the font %s is missing from the program", REEDFALL_FONT_NAME);
+      return QStringLiteral("Arial");
+    }
+    return families.constFirst();
+  }();
+  return family;
+}
+
+QFont GameFontPx(int px) {
+  QFont font(GameFontFamily());
   font.setStyleHint(QFont::SansSerif);
   font.setPixelSize(px);
   font.setWeight(QFont::Normal);
+  // The same pixels on every desktop, whatever its own font settings ask: smoothed in grey,
+  // never in colour fringes, and hinted only vertically, as desktops hint by default.
+  font.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias));
+  font.setHintingPreference(QFont::PreferVerticalHinting);
   return font;
 }
 
@@ -46,8 +69,8 @@ void DrawPicture(QPainter& painter, const QRect& dirty, const Picture& where, co
 
 }  // namespace
 
-QFont StatusFont() { return ArialPx(kStatusFontPx); }
-QFont MessageFont() { return ArialPx(kMessageFontPx); }
+QFont StatusFont() { return GameFontPx(kStatusFontPx); }
+QFont MessageFont() { return GameFontPx(kMessageFontPx); }
 
 void LabelText::Draw(QPainter& painter, const QRect& rect, const std::string& caption) {
   if (caption.empty()) {
@@ -268,7 +291,10 @@ void ClientArea::paintEvent(QPaintEvent* event) {
       continue;
     }
     // A status label is repainted when its text changes, hardly ever with the same text: laid
-    // out and drawn in one go, top-aligned on one line and cut off at the label's edges.
+    // out and drawn in one go, top-aligned on one line. Cut off at the label's edges, as a
+    // label control cuts its text: Qt clips only text whose advance overruns the rectangle, and
+    // a glyph's ink may reach past its advance into the band or the next label.
+    painter.setClipRect(rect);
     painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, Text(label.caption));
   }
 }

@@ -22,9 +22,10 @@ inline constexpr int kClientHeightPx = kClientHeight / kTwipsPerPixel;
 inline constexpr int kFieldHeightPx = kFieldBottomTwips / kTwipsPerPixel;
 
 // The layout counts 15 twips to a pixel, that is 96 dots an inch; the fonts are sized in
-// pixels at that resolution so that the texts fit their labels whatever the screen's DPI.
-QFont StatusFont();   // Arial 9.75 pt
-QFont MessageFont();  // Arial 14.25 pt
+// pixels at that resolution so that the texts fit their labels whatever the screen's DPI. The
+// face is the game's own Liberation Sans, registered on first use.
+QFont StatusFont();   // Arial's metrics, 9.75 pt
+QFont MessageFont();  // Arial's metrics, 14.25 pt
 
 // The message label's text, laid out once for each caption it shows: a duck that flies across
 // the label has it repainted every 60 ms, and laying out text costs far more than drawing it.

@@ -9,9 +9,11 @@
 #include <QString>
 #include <QStringList>
 #include <cstdio>
+#include <optional>
 #include <vector>
 
 #include "app/identity.h"
+#include "app/window_system.h"
 
 namespace reedfall::app {
 namespace {
@@ -59,7 +61,9 @@ void AnswerHelpAndVersion(int argc, char** argv) {
     // Qt lists its window-system options only to a QApplication, which needs the display.
     copy.assign(argv, argv + argc + 1);
     count = argc;
+    std::optional<WindowSystemGuard> windowSystem(std::in_place, argv[0], argc, argv);
     const QApplication application(count, copy.data());
+    windowSystem.reset();
     NameApplication();
     QCommandLineParser parser;
     AddOptions(parser);

@@ -31,8 +31,10 @@ void PrepareHighDpi() {
 
 Startup::Startup(int& argc, char** argv)
     : highDpiPrepared_((PrepareHighDpi(), true)),
+      windowSystem_(std::in_place, argv[0], argc, argv),
       application_(argc, argv),
       pictures_(StartDecoding()) {
+  windowSystem_.reset();
   LoadFonts();
   PrepareApplication();
 }

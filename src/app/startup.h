@@ -4,7 +4,10 @@
 #pragma once
 
 #include <QApplication>
+#include <optional>
 #include <thread>
+
+#include "app/window_system.h"
 
 namespace reedfall::app {
 
@@ -33,6 +36,9 @@ class Startup {
 
  private:
   bool highDpiPrepared_;
+  // Stands only while the QApplication starts: with no window system to reach, one line and
+  // status 1 instead of Qt's abort.
+  std::optional<WindowSystemGuard> windowSystem_;
   QApplication application_;
   std::jthread pictures_;
 };

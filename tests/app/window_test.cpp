@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QPointer>
 #include <QScreen>
 #include <QSignalSpy>
@@ -147,6 +148,7 @@ class WindowTest final : public QObject {
   void theBoxGoesOnWithTheRoundEndHoweverItIsClosed_data();
   void theBoxGoesOnWithTheRoundEndHoweverItIsClosed();
   void frameShowsSkyDuckAndStatusText();
+  void statusLabelsShowTheirWholeText();
   void repaintCoversOnlyWhatChanged();
   void paintingPieceByPieceMatchesAFullRepaint();
   void wakesOnlyWhenATickIsDue();
@@ -522,6 +524,47 @@ void WindowTest::frameShowsSkyDuckAndStatusText() {
     }
   }
   QCOMPARE(CountColour(band, statusBand, kBlack), statusBand.width() * statusBand.height());
+}
+
+void WindowTest::statusLabelsShowTheirWholeText() {
+  WindowFixture f;
+  f.window.newGameAction()->trigger();
+  const reedfall::frmMain& g = f.game();
+  // Two-digit counts, the widest texts of the first column and the second.
+  for (int shot = 0; shot < 47; ++shot) {
+    f.ClickAt({243, 330});  // the grass band: a miss, whatever flies behind it
+  }
+  while (g.world().state.DucksMissed < 10 && f.Step()) {
+  }
+  QCOMPARE(g.world().controls.label(LabelId::lblsm).Caption, std::string("Shots Missed: 47"));
+  QCOMPARE(g.world().controls.label(LabelId::lbldm).Caption, std::string("Ducks Missed: 10"));
+
+  // Each label shows exactly its text drawn whole on black: nothing cut off, nothing beyond.
+  const QImage frame = f.GrabClient();
+  for (const LabelSpec& spec : reedfall::kLabelTable) {
+    if (spec.id == LabelId::lblMessage) {
+      continue;
+    }
+    const QRect label = PixelRect(spec.rect);
+    QImage whole(label.size() + QSize(100, 20), QImage::Format_RGB32);
+    whole.fill(Qt::black);
+    {
+      QPainter painter(&whole);
+      painter.setPen(QColor(kGreen));
+      painter.setFont(reedfall::app::StatusFont());
+      painter.drawText(whole.rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                       QString::fromStdString(g.world().controls.label(spec.id).Caption));
+    }
+    const QRect inLabel(QPoint(), label.size());
+    const int ink = whole.width() * whole.height() - CountColour(whole, whole.rect(), kBlack);
+    const int inkInLabel = inLabel.width() * inLabel.height() - CountColour(whole, inLabel, kBlack);
+    QVERIFY2(ink > 20 && ink == inkInLabel, spec.name.data());
+    QCOMPARE(frame.copy(label), whole.copy(inLabel));
+  }
+  // For the run without the machine's fonts to compare with (tests/app/CMakeLists.txt).
+  if (const QByteArray path = qgetenv("REEDFALL_STATUS_BAND_PNG"); !path.isEmpty()) {
+    QVERIFY(frame.copy(0, 372, 487, 104).save(QString::fromLocal8Bit(path)));
+  }
 }
 
 void WindowTest::repaintCoversOnlyWhatChanged() {

@@ -29,6 +29,18 @@ run() {
   run --help
   [ "$status" -eq 0 ] && [[ $out == *"Usage: "*"--help"*"--version"* ]] ||
     fail "--help without a display: status $status, printed '$out' '$err'"
+  # The game itself cannot start: one line says why, and the status says it failed.
+  run
+  [ "$status" -eq 1 ] && [ -z "$out" ] &&
+    [ "$err" = "reedfall: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set)" ] ||
+    fail "without a display: status $status, printed '$out' '$err'"
+  run -platform bogus
+  [ "$status" -eq 1 ] && [ -z "$out" ] && [ "$(wc -l <<<"$err")" -eq 1 ] &&
+    [[ $err == "reedfall: cannot open the window: "*bogus* ]] ||
+    fail "an unknown platform: status $status, printed '$out' '$err'"
+  DISPLAY=:4242 run
+  [ "$status" -eq 1 ] && [ "$err" = "reedfall: cannot open the window: could not connect to display :4242" ] ||
+    fail "a display that cannot be reached: status $status, printed '$out' '$err'"
   exit "$failures"
 ) || failures=$((failures + $?))
 

@@ -30,10 +30,11 @@ field() { dpkg-deb --field "$deb" "$1"; }
 [ "$(field Section)" = games ] || fail "Section: $(field Section)"
 [ "$(field Recommends)" = qt6-wayland ] || fail "Recommends: $(field Recommends)"
 depends=$(field Depends)
-# The window's Arial is Liberation Sans through fontconfig; the libraries are dpkg-shlibdeps's.
-for wanted in 'fonts-liberation2 | fonts-liberation' 'libqt6widgets6 (>= ' 'libc6 (>= '; do
+# The libraries are dpkg-shlibdeps's; the font is inside the program, so no font package.
+for wanted in 'libqt6widgets6 (>= ' 'libc6 (>= '; do
   [[ $depends == *"$wanted"* ]] || fail "Depends lacks '$wanted': $depends"
 done
+[[ $depends != *fonts-* ]] || fail "Depends names a font package: $depends"
 
 # ---- files: in their places, and root's ----
 if dpkg-deb --contents "$deb" | awk '$2 != "root/root"' | grep .; then
@@ -51,6 +52,11 @@ zcat "$root/usr/share/doc/reedfall/changelog.gz" | head -1 | grep -q "^reedfall 
 head -1 "$root/usr/share/doc/reedfall/copyright" |
   grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
   fail "the copyright file is not machine-readable"
+grep -q '^Files: LiberationSans-Regular.ttf$' "$root/usr/share/doc/reedfall/copyright" &&
+  grep -q '^License: SIL-OFL-1.1$' "$root/usr/share/doc/reedfall/copyright" ||
+  fail "the copyright file does not name the embedded font and its licence"
+strings "$root/usr/games/reedfall" | grep -q 'Liberation Sans' ||
+  fail "the program does not carry its font"
 
 # ---- Debian's hardening flags, as the program shows them ----
 program=$root/usr/games/reedfall
