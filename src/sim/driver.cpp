@@ -2,12 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sim/driver.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 #include <optional>
 #include <vector>
+
+#include "world/decimal.h"
 
 namespace reedfall::sim {
 
@@ -138,33 +141,20 @@ std::int64_t ParseInteger(std::string_view word, std::int64_t lo, std::int64_t h
 
 // A decimal fraction 0 <= R < 1, such as 0.25 or 0.999755859375.
 double ParseUnit(std::string_view word) {
-  int digits = 0;
-  int dots = 0;
-  for (const char c : word) {
-    if (c >= '0' && c <= '9') {
-      ++digits;
-    } else if (c == '.') {
-      ++dots;
-    } else {
-      digits = 0;
-      break;
-    }
-  }
-  double value = 0;
-  const char* end = word.data() + word.size();
-  if (digits == 0 || dots > 1 ||
-      std::from_chars(word.data(), end, value, std::chars_format::fixed).ptr != end) {
+  constexpr std::string_view kDigits = "0123456789";
+  const std::size_t point = word.find('.');
+  const bool wellFormed = word.find_first_not_of("0123456789.") == std::string_view::npos &&
+                          word.find_first_of(kDigits) != std::string_view::npos &&
+                          point == word.rfind('.');
+  if (!wellFormed) {
     throw ScriptError{"not a number: " + Quoted(word)};
   }
-  if (value >= 1) {
-    // A fraction with more digits than a double holds may round up to 1; it is still below 1.
-    const std::string_view whole = word.substr(0, word.find('.'));
-    if (whole.find_first_not_of('0') != std::string_view::npos) {
-      throw ScriptError{"number out of range: " + Quoted(word)};
-    }
-    value = std::nextafter(1.0, 0.0);
+  // 1 or more, however many digits: some are more than a double holds.
+  if (word.substr(0, point).find_first_not_of('0') != std::string_view::npos) {
+    throw ScriptError{"number out of range: " + Quoted(word)};
   }
-  return value;
+  // A fraction with more digits than a double holds may round up to 1; it is still below 1.
+  return std::min(ReadDecimal(word).value(), std::nextafter(1.0, 0.0));
 }
 
 void ExpectWords(const std::vector<std::string_view>& words, std::size_t count) {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "sim/driver.h"
-#include "world/status_text.h"
+#include "world/decimal.h"
 
 namespace reedfall::sim {
 
@@ -32,14 +32,8 @@ class JsonWriter {
   void Null() { Scalar("null"); }
   void Int(long long value) { Scalar(std::to_string(value)); }
   // Shortest plain decimal: whole numbers print without a decimal point.
-  void Number(double value) { Scalar(FormatScore(value)); }
-  void Number(float value) {
-    std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::fixed);
-    std::string text(buffer.data(), result.ptr);
-    Scalar(text == "-0" ? "0" : text);
-  }
+  void Number(double value) { Scalar(DecimalText(value)); }
+  void Number(float value) { Scalar(DecimalText(value)); }
   void String(std::string_view text) {
     Separate();
     AppendQuoted(text);

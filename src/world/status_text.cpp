@@ -2,22 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "world/status_text.h"
 
-#include <array>
-#include <charconv>
+#include "world/decimal.h"
 
 namespace reedfall {
-
-std::string FormatScore(double score) {
-  // Fixed notation of the shortest round-trip form: 18200 stays "18200", 0.5 is "0.5".
-  std::array<char, 400> buffer{};
-  const auto result =
-      std::to_chars(buffer.data(), buffer.data() + buffer.size(), score, std::chars_format::fixed);
-  std::string text(buffer.data(), result.ptr);
-  if (text == "-0") {
-    text = "0";
-  }
-  return text;
-}
 
 std::string StatusText(std::string_view prefix, Int16 value) {
   std::string text(prefix);
@@ -27,7 +14,7 @@ std::string StatusText(std::string_view prefix, Int16 value) {
 
 std::string StatusText(std::string_view prefix, double value) {
   std::string text(prefix);
-  text += FormatScore(value);
+  text += DecimalText(value);
   return text;
 }
 

@@ -23,11 +23,8 @@ inline constexpr std::string_view kShotUsedHitPrefix = "Shot Used: ";
 inline constexpr std::string_view kShotsLeftPrefix = "Shots Left: ";
 inline constexpr std::string_view kShotsMissedPrefix = "Shots Missed: ";
 
-// A whole number without a decimal point; otherwise the shortest plain decimal that reads back
-// as the same double. Never an exponent or a thousands separator.
-std::string FormatScore(double score);
-
 std::string StatusText(std::string_view prefix, Int16 value);
+// The score: see DecimalText.
 std::string StatusText(std::string_view prefix, double value);
 
 }  // namespace reedfall

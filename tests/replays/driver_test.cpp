@@ -76,6 +76,9 @@ TEST(Rand, TakesDecimalsExactlyAndKeepsLongFractionsBelowOne) {
   for (const char* bad : {"rand 1.0", "rand 2", "rand 0.5.5", "rand .", "rand 1e-3", "rand nan"}) {
     EXPECT_EQ(driver.Run(bad).kind, LineResult::Kind::Error) << bad;
   }
+  // Past the largest double is out of range too, not a draw of 0.
+  EXPECT_EQ(driver.Run("rand " + std::string(400, '9')).error,
+            "number out of range: '" + std::string(64, '9') + "'\xE2\x80\xA6");
 }
 
 TEST(Seed, ReplaysTheSameGameForTheSameSeed) {
