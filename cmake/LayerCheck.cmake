@@ -23,7 +23,8 @@ function(reedfall_check_layers)
     VERBATIM)
   add_custom_target(reedfall_layers ALL DEPENDS "${stamp}")
   # The libraries wait for the check, so that a wrong include stops the build before it compiles.
-  foreach(target IN ITEMS reedfall_world reedfall_flight reedfall_game reedfall_frmmain)
+  foreach(target IN ITEMS reedfall_world reedfall_flight reedfall_game reedfall_frmmain
+                          reedfall_pictures)
     if(TARGET ${target})
       add_dependencies(${target} reedfall_layers)
     endif()

@@ -1,11 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Reedfall developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Pixel art at any scale factor. At a whole factor every art pixel becomes a block of device
-// pixels, nearest-neighbour. At a fractional one nearest-neighbour would make the blocks uneven
-// (1.5: one and two device pixels side by side), so every device pixel instead takes the colours
-// of the art pixels under it, each weighted by the share of the device pixel that it covers:
-// what enlarging by the next whole factor and then averaging down to the real one gives, in one
-// pass. Every art pixel then carries the same weight on screen.
+// Pixel art at any scale factor, for the Qt window: the shared scaler of pictures/art_scale.h,
+// which says how, on QImage and QRect.
 #pragma once
 
 #include <QImage>

@@ -2,16 +2,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QByteArray>
 #include <QColor>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
 #include <QImage>
 #include <QPoint>
 #include <QRect>
 #include <QSet>
 #include <QSize>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <cstddef>
 #include <string>
 #include <vector>
 
+#include "pictures/embedded.h"
+#include "pictures/scenery.h"
+#include "pictures/xpm.h"
 #include "reedfall_assets.h"
+#include "world/controls.h"
 #include "world/sprites.h"
 
 namespace reedfall::assets {
@@ -196,22 +208,22 @@ TEST(Scenery, TopShowsSkyAboveAndSoilAlongTheBottom) {
   }
 }
 
-TEST(Scenery, PiecesAreCutFromTheTopAtTheirPlaces) {
-  struct Cut {
-    int element;
-    QRect from;
-  };
-  const Cut cuts[] = {
-      {0, QRect(0, 0, 68, 164)}, {1, QRect(418, 0, 69, 164)}, {2, QRect(0, 92, 489, 72)}};
+// Each piece shows the top's art where the controls place it, the right-hand tree two pixels
+// left of where the top has it and the grass band four pixels higher.
+TEST(Scenery, PiecesShowTheTopShiftedAsTheGameDrawsThem) {
+  const QPoint leftAndUp[kSceneryPieceCount] = {{0, 0}, {2, 0}, {0, 4}};
   const QImage top = SceneryTop();
-  for (const Cut& cut : cuts) {
-    const QImage piece = SceneryPiece(cut.element);
-    ASSERT_EQ(piece.size(), cut.from.size()) << "piece " << cut.element;
+  const QPoint topAt = ToQRect(pictures::SceneryTopPlace()).topLeft();
+  for (int e = 0; e < kSceneryPieceCount; ++e) {
+    const QImage piece = SceneryPiece(e);
+    const QRect place = ToQRect(pictures::SceneryPiecePlace(e));
+    ASSERT_EQ(piece.size(), place.size()) << "piece " << e;
     EXPECT_EQ(piece.format(), QImage::Format_ARGB32_Premultiplied);
+    const QPoint from = place.topLeft() - topAt + leftAndUp[e];
     for (int y = 0; y < piece.height(); ++y) {
       for (int x = 0; x < piece.width(); ++x) {
-        ASSERT_EQ(piece.pixel(x, y), top.pixel(cut.from.x() + x, cut.from.y() + y))
-            << "piece " << cut.element << " at " << x << "," << y;
+        ASSERT_EQ(piece.pixel(x, y), top.pixel(from + QPoint(x, y)))
+            << "piece " << e << " at " << x << "," << y;
       }
     }
   }
@@ -226,21 +238,22 @@ TEST(Scenery, PiecesAreCutFromTheTopAtTheirPlaces) {
 // two columns at the right edge above the band lie outside every piece and cannot be covered.
 TEST(Scenery, PiecesCoverAllOfTheTopThatLiesBeneathThem) {
   const QImage top = SceneryTop();
-  const QPoint topAt(0, 208);
-  const QPoint pieceAt[kSceneryPieceCount] = {{0, 208}, {416, 208}, {0, 296}};
-  const int clientWidth = 487;
-  const int bandBottom = 296 + 72;  // the soil below the band shows only in the top
+  const QPoint topAt = ToQRect(pictures::SceneryTopPlace()).topLeft();
+  const QRect rightTree = ToQRect(pictures::SceneryPiecePlace(1));
+  const QRect band = ToQRect(pictures::SceneryPiecePlace(2));
+  const int clientWidth = kClientWidth / kTwipsPerPixel;
   int uncovered = 0;
-  for (int y = topAt.y(); y < bandBottom; ++y) {
+  // The soil below the band shows only in the top.
+  for (int y = topAt.y(); y <= band.bottom(); ++y) {
     for (int x = 0; x < clientWidth; ++x) {
-      const bool outOfReach = x >= pieceAt[1].x() + 69 && y < pieceAt[2].y();
+      const bool outOfReach = x > rightTree.right() && y < band.top();
       if (outOfReach || !Opaque(top, x - topAt.x(), y - topAt.y())) {
         continue;
       }
       bool covered = false;
       for (int e = 0; e < kSceneryPieceCount && !covered; ++e) {
         const QImage piece = SceneryPiece(e);
-        const QPoint p = QPoint(x, y) - pieceAt[e];
+        const QPoint p = QPoint(x, y) - ToQRect(pictures::SceneryPiecePlace(e)).topLeft();
         covered = piece.rect().contains(p) && Opaque(piece, p.x(), p.y());
       }
       if (!covered && uncovered++ < 20) {
@@ -255,6 +268,97 @@ TEST(Scenery, SkyIsOneExactColour) {
   EXPECT_EQ(SkyColour(), QColor(32, 160, 255));
   EXPECT_EQ(SkyColour().alpha(), 255);
   EXPECT_EQ(kSkyRgb, qRgb(32, 160, 255));
+}
+
+// ---- one reader and one derivation for every host -----------------------------------------
+
+QString Name(std::string_view name) {
+  return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+// A picture as Qt's own XPM reader reads the file in the source tree.
+QImage ReadByQt(const QString& name) {
+  return QImage(QStringLiteral(REEDFALL_ASSETS_DIR "/") + name)
+      .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+TEST(SharedPictures, ReadEveryFileAsQtsOwnReaderDoes) {
+  QStringList onDisk;
+  for (QDirIterator it(QStringLiteral(REEDFALL_ASSETS_DIR), {QStringLiteral("*.xpm")}, QDir::Files,
+                       QDirIterator::Subdirectories);
+       it.hasNext();) {
+    onDisk.append(QDir(QStringLiteral(REEDFALL_ASSETS_DIR)).relativeFilePath(it.next()));
+  }
+  QStringList compiledIn;
+  for (const pictures::EmbeddedFile& file : pictures::EmbeddedFiles()) {
+    const QString name = Name(file.name);
+    compiledIn.append(name);
+    QFile disk(QStringLiteral(REEDFALL_ASSETS_DIR "/") + name);
+    ASSERT_TRUE(disk.open(QIODevice::ReadOnly)) << name.toStdString();
+    EXPECT_EQ(disk.readAll(),
+              QByteArray(file.text.data(), static_cast<qsizetype>(file.text.size())))
+        << name.toStdString() << " is compiled in byte for byte";
+    const pictures::DecodedXpm decoded = pictures::DecodeXpm(file.text);
+    ASSERT_TRUE(decoded.ok()) << name.toStdString() << ": " << decoded.error;
+    const QImage byQt = ReadByQt(name);
+    ASSERT_FALSE(byQt.isNull()) << name.toStdString();
+    EXPECT_EQ(ToQImage(decoded.image), byQt) << name.toStdString();
+  }
+  onDisk.sort();
+  EXPECT_EQ(compiledIn, onDisk) << "every picture file is compiled in";
+}
+
+// What the window made with QImage before every host shared one derivation.
+QImage Flipped(const QImage& image) { return image.mirrored(true, false); }
+
+QImage Recoloured(const QImage& blue) {
+  const std::array<std::pair<QRgb, QRgb>, 3> blueToRed{{
+      {qRgb(0, 0, 128), qRgb(128, 0, 0)},
+      {qRgb(160, 0, 128), qRgb(0, 0, 0)},
+      {qRgb(40, 80, 200), qRgb(200, 48, 40)},
+  }};
+  QImage red = blue.copy(0, 0, blue.width(), 31);
+  for (int y = 0; y < red.height(); ++y) {
+    for (int x = 0; x < red.width(); ++x) {
+      for (const auto& [from, to] : blueToRed) {
+        if (red.pixel(x, y) == from) {
+          red.setPixel(x, y, to);
+        }
+      }
+    }
+  }
+  return red;
+}
+
+TEST(SharedPictures, DeriveWhatQImageDerives) {
+  std::array<QImage, kFrameCount> blue;
+  std::array<QImage, kFrameCount> red;
+  for (const std::size_t pose : {0, 1, 4, 5, 8, 9}) {
+    blue[pose] = ReadByQt(QStringLiteral("ducks/blue-%1.xpm").arg(pose));
+    red[pose] = Recoloured(blue[pose]);
+  }
+  blue[2] = Flipped(blue[1]);
+  blue[3] = Flipped(blue[0]);
+  red[2] = Flipped(red[0]);
+  red[3] = Flipped(red[1]);
+  for (auto* frames : {&blue, &red}) {
+    (*frames)[6] = Flipped((*frames)[4]);
+    (*frames)[7] = Flipped((*frames)[5]);
+    (*frames)[10] = Flipped((*frames)[9]);
+  }
+  for (int index = 0; index < kFrameCount; ++index) {
+    const auto i = static_cast<std::size_t>(index);
+    EXPECT_EQ(DuckFrame(DuckColour::Blue, index), blue[i]) << "blue " << index;
+    EXPECT_EQ(DuckFrame(DuckColour::Red, index), red[i]) << "red " << index;
+  }
+  const QImage top = ReadByQt(QStringLiteral("scenery/top.xpm"));
+  EXPECT_EQ(SceneryTop(), top);
+  for (int e = 0; e < kSceneryPieceCount; ++e) {
+    EXPECT_EQ(SceneryPiece(e), top.copy(ToQRect(pictures::SceneryPieceCut(e)))) << "piece " << e;
+  }
+  EXPECT_EQ(WindowIcon(), ReadByQt(QStringLiteral("icon/reedfall.xpm")));
+  EXPECT_EQ(SmallWindowIcon(), ReadByQt(QStringLiteral("icon/reedfall-16.xpm")));
+  EXPECT_EQ(Crosshair(), ReadByQt(QStringLiteral("cursor/crosshair.xpm")));
 }
 
 // ---- icon and pointer ----------------------------------------------------------------------

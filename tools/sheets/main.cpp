@@ -12,17 +12,19 @@
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
-#include <array>
 #include <cstdio>
 
+#include "pictures/scenery.h"
 #include "pixel_font.h"
 #include "reedfall_assets.h"
+#include "world/controls.h"
 #include "world/sprites.h"
 
 namespace {
 
 using reedfall::DuckColour;
 namespace assets = reedfall::assets;
+namespace pictures = reedfall::pictures;
 namespace sheets = reedfall::sheets;
 
 constexpr int kZoom = 4;
@@ -33,11 +35,9 @@ constexpr QRgb kBackground = qRgb(44, 48, 58);
 constexpr QRgb kLabelColour = qRgb(220, 224, 232);
 constexpr QRgb kNoteColour = qRgb(150, 156, 170);
 
-// The play field as the window lays it out, in pixels of its client area, bottom to top.
-constexpr QSize kClientArea{487, 476};
-constexpr QRect kSkyRect{0, -24, 489, 393};
-constexpr QPoint kTopAt{0, 208};
-constexpr std::array<QPoint, assets::kSceneryPieceCount> kPieceAt{{{0, 208}, {416, 208}, {0, 296}}};
+// The play field as the window lays it out, in pixels of its client area.
+constexpr QSize kClientArea{reedfall::kClientWidth / reedfall::kTwipsPerPixel,
+                            reedfall::kClientHeight / reedfall::kTwipsPerPixel};
 
 QImage Zoomed(const QImage& image, int zoom) {
   return image.scaled(image.size() * zoom, Qt::IgnoreAspectRatio, Qt::FastTransformation);
@@ -112,12 +112,13 @@ QImage FieldSheet() {
   QImage field(kClientArea, QImage::Format_ARGB32_Premultiplied);
   field.fill(Qt::black);
   QPainter painter(&field);
-  painter.fillRect(kSkyRect, assets::SkyColour());
-  painter.drawImage(kTopAt, assets::SceneryTop());
+  painter.fillRect(assets::ToQRect(pictures::PixelBox(reedfall::kImgBack)), assets::SkyColour());
+  painter.drawImage(assets::ToQRect(pictures::SceneryTopPlace()).topLeft(), assets::SceneryTop());
   // The blue duck climbs half behind the right-hand tree ...
   painter.drawImage(QPoint(403, 236), assets::DuckFrame(DuckColour::Blue, 0));
   for (int element = 0; element < assets::kSceneryPieceCount; ++element) {
-    painter.drawImage(kPieceAt[static_cast<std::size_t>(element)], assets::SceneryPiece(element));
+    painter.drawImage(assets::ToQRect(pictures::SceneryPiecePlace(element)).topLeft(),
+                      assets::SceneryPiece(element));
   }
   // ... and the red duck rises in front of the grass.
   painter.drawImage(QPoint(150, 284), assets::DuckFrame(DuckColour::Red, 4));
