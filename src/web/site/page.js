@@ -45,6 +45,7 @@
   let labels = []; // { el, rect } in the order of the game's label table
   let lastTap = null;
   let altAlone = false;
+  let boxShown = false; // the game waits for the box's OK
 
   const now = () => performance.now() - t0;
 
@@ -124,6 +125,8 @@
     });
   }
 
+  // The labels of the game's table; the status labels go into the page row by row, so that a
+  // screen reader reads them as the eye does, left to right and top to bottom.
   function makeLabels() {
     const count = M._rf_label_count();
     for (let id = 0; id < count; ++id) {
@@ -135,10 +138,13 @@
         el.id = name;
         el.className = 'label status';
         el.hidden = true;
-        client.appendChild(el);
       }
       labels.push({ el, rect, message: name === 'lblMessage' });
     }
+    labels
+      .filter((label) => !label.message)
+      .sort((a, b) => a.rect[1] - b.rect[1] || a.rect[0] - b.rect[0])
+      .forEach((label) => client.appendChild(label.el));
   }
 
   // --- Scale: whole device pixels per art pixel, as many as fit; below one, averaged. ---
@@ -258,25 +264,34 @@
     $('box-text').textContent = M.UTF8ToString(M._rf_box_text());
     closeMenu();
     box.showModal();
+    boxShown = true;
     $('box-ok').focus();
   }
 
-  // OK, Return and Escape all go on with the round end.
-  box.addEventListener('close', () => {
-    if (M && !ended) {
+  // OK, Return and Escape all go on with the round end, at once.
+  function closeBox() {
+    if (box.open) {
+      box.close();
+    }
+    if (boxShown && M && !ended) {
+      boxShown = false;
       show(M._rf_box_ok(now()));
     }
-  });
+  }
+
+  $('box-ok').addEventListener('click', closeBox);
   box.addEventListener('cancel', (event) => {
     event.preventDefault();
-    box.close();
+    closeBox();
   });
   box.addEventListener('keydown', (event) => {
     if (event.key === 'Enter' || event.key === 'Escape') {
       event.preventDefault();
-      box.close();
+      closeBox();
     }
   });
+  // However else the browser may close it.
+  box.addEventListener('close', closeBox);
 
   // --- The File menu: the mouse, and the access keys Alt+F, then N or E. ---
 
