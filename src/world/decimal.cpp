@@ -45,12 +45,6 @@ bool IsPlainDecimal(std::string_view text) {
   return digit;
 }
 
-// Whether a plain decimal is at least 1 in magnitude.
-bool HasWholePart(std::string_view text) {
-  const std::string_view whole = text.substr(0, text.find('.'));
-  return whole.find_first_not_of("-0") != std::string_view::npos;
-}
-
 // A positive number's significant decimal digits: digits × 10^exponent.
 struct Digits {
   std::string digits;
@@ -163,6 +157,12 @@ std::string PortableFixedText(T value) {
 }
 
 #if REEDFALL_LIBRARY_CHARCONV
+// Whether a plain decimal is at least 1 in magnitude.
+bool HasWholePart(std::string_view text) {
+  const std::string_view whole = text.substr(0, text.find('.'));
+  return whole.find_first_not_of("-0") != std::string_view::npos;
+}
+
 template <typename T>
 std::string LibraryFixedText(T value) {
   // The longest: a sign, "0.", 323 zeros and 17 digits.

@@ -6,11 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <optional>
 #include <random>
@@ -24,10 +24,19 @@ namespace {
 
 std::string Zeros(std::size_t count) { return std::string(count, '0'); }
 
+// std::bit_cast, which libc++ 13 lacks.
+template <typename To, typename From>
+To BitCast(From from) {
+  static_assert(sizeof(To) == sizeof(From));
+  To to{};
+  std::memcpy(&to, &from, sizeof to);
+  return to;
+}
+
 // The same bits, so that minus zero is told from zero.
 bool Same(std::optional<double> a, std::optional<double> b) {
   return a.has_value() == b.has_value() &&
-         (!a || std::bit_cast<std::uint64_t>(*a) == std::bit_cast<std::uint64_t>(*b));
+         (!a || BitCast<std::uint64_t>(*a) == BitCast<std::uint64_t>(*b));
 }
 
 // Numbers as the game writes them in labels and dumps, by the standard library or by the
@@ -107,13 +116,13 @@ TEST(DecimalText, TheStandInWritesWhatTheLibraryWrites) {
   }
   std::mt19937_64 bits(15);
   while (doubles.size() < 6000) {
-    const auto value = std::bit_cast<double>(bits());
+    const auto value = BitCast<double>(bits());
     if (std::isfinite(value)) {
       doubles.push_back(value);
     }
   }
   while (floats.size() < 4000) {
-    const auto value = std::bit_cast<float>(static_cast<std::uint32_t>(bits()));
+    const auto value = BitCast<float>(static_cast<std::uint32_t>(bits()));
     if (std::isfinite(value)) {
       floats.push_back(value);
     }
