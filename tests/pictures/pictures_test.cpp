@@ -178,6 +178,9 @@ TEST(ArtScale, FractionalFactorsAverageByCoveredShare) {
   // Premultiplied: half-covered clear and red is half red at half alpha.
   EXPECT_EQ(FirstRow(ScaleArt(Row({kClear, kRed}), 1.5, {}, {0, 0, 3, 1})),
             (std::vector<Rgba>{kClear, Rgba{128, 0, 0, 128}, kRed}));
+  // A straight pixel given by mistake still comes out premultiplied: no colour above alpha.
+  EXPECT_EQ(FirstRow(ScaleArt(Row({Rgba{200, 50, 0, 100}}), 1, {}, {0, 0, 1, 1})),
+            (std::vector<Rgba>{Rgba{100, 50, 0, 100}}));
   // 1.25: device pixel 1 covers art [0.8, 1.6): a quarter black, three quarters white.
   EXPECT_EQ(FirstRow(ScaleArt(Row({kBlack, kWhite}), 1.25, {}, {0, 0, 3, 1})),
             (std::vector<Rgba>{kBlack, Opaque(191, 191, 191), kWhite}));
@@ -205,6 +208,7 @@ TEST(ArtScale, ReadsAndWritesEachChannelWhereTheViewSays) {
 
 TEST(ArtScale, DeviceRectTakesEveryDevicePixelTheArtTouches) {
   EXPECT_EQ(DeviceRect({1, 1, 1, 1}, 1.5), (Box{1, 1, 2, 2}));
+  EXPECT_EQ(DeviceRect({0, 0, 1, 1}, 1.25), (Box{0, 0, 2, 2}));
   EXPECT_EQ(DeviceRect({2, 0, 2, 1}, 1.5), (Box{3, 0, 3, 2}));
   EXPECT_EQ(DeviceRect({0, 0, 487, 372}, 1.25), (Box{0, 0, 609, 465}));
   EXPECT_EQ(DeviceRect({5, 7, 3, 2}, 2), (Box{10, 14, 6, 4}));
