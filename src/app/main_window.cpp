@@ -10,6 +10,8 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QShowEvent>
+#include <QTimer>
+#include <algorithm>
 
 #include "app/client_area.h"
 #include "app/game_host.h"
@@ -61,11 +63,27 @@ void MainWindow::showEvent(QShowEvent* event) {
   // The native window exists now and is not yet on screen.
   if (!event->spontaneous()) {
     OfferMoveAndCloseOnly(windowHandle());
+    FollowCompositorSizes(windowHandle());
   }
 }
 
 void MainWindow::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
+  // The window has one size. A window manager or compositor that maximizes it anyway (a
+  // _NET_WM_STATE request on X11, weston's Super+Shift+M or the maximize button that Qt's own
+  // title bar draws on Wayland) has it back at that size as soon as the request is through; the
+  // game plays on meanwhile.
+  if (event->type() == QEvent::WindowStateChange &&
+      (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0) {
+    QTimer::singleShot(0, this, [this] {
+      setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
+      // A Wayland compositor gives the size back with its next configure; an X11 window manager
+      // may have resized the window and is asked for the size by the window itself.
+      if (!OnWayland()) {
+        resize(minimumSize());
+      }
+    });
+  }
   // A click on the window under an open box may make it active; the box stays in front and
   // keeps the keyboard, so that Return still closes it.
   QMessageBox* box = box_.data();
@@ -130,7 +148,12 @@ void MainWindow::HoldInput(bool held) {
 void MainWindow::CentreOnScreen() {
   adjustSize();
   const QRect available = screen()->availableGeometry();
-  move(available.center() - rect().center());
+  QPoint at = available.center() - rect().center();
+  // A window larger than its screen (three times over on a small one) keeps its title bar and
+  // menu on the screen: it goes no further up or left than the screen's top-left corner.
+  at.setX(std::max(at.x(), available.left()));
+  at.setY(std::max(at.y(), available.top()));
+  move(at);
 }
 
 }  // namespace reedfall::app

@@ -2,7 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/window_hints.h"
 
+#include <QtGui/private/qwindow_p.h>
+
 #include <QGuiApplication>
+#include <QLatin1String>
+#include <QTimer>
 #include <QWindow>
 #include <array>
 #include <cmath>
@@ -35,6 +39,23 @@ void OfferMoveAndCloseOnly(QWindow* window) {
                                            kMwmDecorBorder | kMwmDecorTitle | kMwmDecorMenu, 0, 0};
   SetX11Property(window->winId(), "_MOTIF_WM_HINTS", "_MOTIF_WM_HINTS", 32, hints.data(),
                  static_cast<std::uint32_t>(hints.size()));
+}
+
+bool OnWayland() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
+
+void FollowCompositorSizes(QWindow* window) {
+  if (window == nullptr || !OnWayland()) {
+    return;
+  }
+  // The compositor hears the window's minimum and maximum sizes when the window's surface is
+  // made, as it is shown, and whenever they change; after that only Qt's own bound on the sizes
+  // a configure may give the window goes. QWindow::setMaximumSize would tell the compositor too.
+  const auto unbound = [window] {
+    QWindowPrivate::get(window)->maximumSize = QSize(QWINDOWSIZE_MAX, QWINDOWSIZE_MAX);
+  };
+  QObject::connect(window, &QWindow::maximumWidthChanged, window, unbound);
+  QObject::connect(window, &QWindow::maximumHeightChanged, window, unbound);
+  QTimer::singleShot(0, window, unbound);
 }
 
 QPoint PointerHotSpot(QPoint logical, qreal scale) {

@@ -8,6 +8,7 @@
 #include <xcb/xcb.h>
 
 #include <QApplication>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTest>
 #include <array>
@@ -92,6 +93,8 @@ class X11Test final : public QObject {
 
  private slots:
   void windowManagerIsOfferedMoveAndCloseOnly();
+  void aMaximizeLeavesTheWindowItsSizeAndTheGameRunning();
+  void aWindowLargerThanItsScreenKeepsItsTopLeftOnIt();
 };
 
 void X11Test::windowManagerIsOfferedMoveAndCloseOnly() {
@@ -113,6 +116,50 @@ void X11Test::windowManagerIsOfferedMoveAndCloseOnly() {
   QCOMPARE(value[1], 0x24U);
   // Decorations: no resize handle (4), no minimise (32) or maximise (64) button.
   QCOMPARE(value[2] & (4U | 32U | 64U), 0U);
+}
+
+void X11Test::aMaximizeLeavesTheWindowItsSizeAndTheGameRunning() {
+  WindowFixture f;
+  f.window.newGameAction()->trigger();
+  const QSize size = f.window.size();
+  const auto window = static_cast<xcb_window_t>(f.window.winId());
+  // What a window manager does that maximizes the window after all: the state on the window,
+  // and the window as large as the screen.
+  const std::array<xcb_atom_t, 2> maximized{Atom("_NET_WM_STATE_MAXIMIZED_VERT"),
+                                            Atom("_NET_WM_STATE_MAXIMIZED_HORZ")};
+  xcb_change_property(Connection(), XCB_PROP_MODE_REPLACE, window, Atom("_NET_WM_STATE"),
+                      XCB_ATOM_ATOM, 32, maximized.size(), maximized.data());
+  const std::array<std::uint32_t, 4> screen{0, 0, 1024, 768};
+  xcb_configure_window(Connection(), window,
+                       XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y | XCB_CONFIG_WINDOW_WIDTH |
+                           XCB_CONFIG_WINDOW_HEIGHT,
+                       screen.data());
+  xcb_flush(Connection());
+  QTRY_VERIFY(f.window.windowState().testFlag(Qt::WindowMaximized) || f.window.size() != size);
+  // Back at its size, on the server too, and the game goes on.
+  QTRY_COMPARE(f.window.size(), size);
+  const std::unique_ptr<xcb_get_geometry_reply_t, decltype(&std::free)> geometry(
+      xcb_get_geometry_reply(Connection(), xcb_get_geometry(Connection(), window), nullptr),
+      &std::free);
+  QVERIFY(geometry != nullptr);
+  QCOMPARE(QSize(geometry->width, geometry->height), size * f.window.devicePixelRatio());
+  const auto timeLeft = f.game().world().state.TimeLeft;
+  f.Run(1200);
+  QCOMPARE(f.game().world().state.TimeLeft, timeLeft - 2);
+  QVERIFY(f.ShootBlueDuck());
+}
+
+void X11Test::aWindowLargerThanItsScreenKeepsItsTopLeftOnIt() {
+  WindowFixture f;
+  const QRect available = f.window.screen()->availableGeometry();
+  const QRect placed = f.window.frameGeometry();
+  if (available.contains(QRect(placed.topLeft(), f.window.frameSize()))) {
+    QVERIFY(std::abs((placed.center() - available.center()).manhattanLength()) <= 2);
+  } else {
+    // Three times over on a screen of 1024 x 768 the window cannot be centred: its title bar
+    // and menu stay on the screen.
+    QCOMPARE(placed.topLeft(), available.topLeft());
+  }
 }
 
 int main(int argc, char** argv) {
