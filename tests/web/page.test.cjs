@@ -109,7 +109,15 @@ test('the start screen shows the desktop window\'s field, pixel for pixel, at 1x
     const game = await b.openGame(browser, server.url,
       { width: 800, height: 600, deviceScaleFactor });
     const result = await fieldDifferences(game.page);
+    // The message's text lies between the sky and scenery below it and the ducks and the
+    // pieces of scenery above it.
+    const stack = await game.page.evaluate(() => {
+      const prompt = document.getElementById('lblMessage').getBoundingClientRect();
+      return document.elementsFromPoint(prompt.left + prompt.width / 2, prompt.top + 5)
+        .map((element) => element.id).filter((id) => id);
+    });
     await game.close();
+    assert.deepEqual(stack.slice(0, 3), ['above', 'lblMessage', 'below']);
     assert.deepEqual(result.size, [487 * deviceScaleFactor, 372 * deviceScaleFactor]);
     assert.equal(result.count, 0, `${result.count} pixels differ at ${deviceScaleFactor}x, ` +
       `first at ${JSON.stringify(result.first)}`);
@@ -150,7 +158,11 @@ test('a hit on the flying duck gives "HighScore: 500"', async () => {
   await b.pauseTime(game.session);
   await startGame(game);
   const duck = await b.awaitBlueDuckInSky(game.page, game.session);
-  await game.page.mouse.click(duck.x, duck.y);
+  // The shot is the press: the duck has flown on by the time the button comes up.
+  await game.page.mouse.move(duck.x, duck.y);
+  await game.page.mouse.down();
+  await b.advance(game.session, 300);
+  await game.page.mouse.up();
   assert.ok((await b.readLabels(game.page)).includes('HighScore: 500'));
   await game.close();
 });
@@ -235,21 +247,20 @@ test('File > End ends the game, with the access keys and with the mouse', async 
   }
 });
 
-test('on a touch screen a tap is a shot, a double tap a shot and a double-click, and the page does not zoom', async () => {
+test('on a touch screen a tap is a shot, a double tap a click and a double-click, and the page does not zoom', async () => {
   // On the page's own clock: touch events wait for frames, which a stopped clock holds back.
   const game = await b.openGame(browser, server.url,
     { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
+  // A double tap on the prompt: its first tap starts the game and hides the prompt, its second
+  // is the prompt's double-click, which does nothing; it is no shot on the sky uncovered.
   const prompt = await b.clientPoint(game.page, 243, 140);
+  await game.page.touchscreen.tap(prompt.x, prompt.y);
   await game.page.touchscreen.tap(prompt.x, prompt.y);
   assert.deepEqual(await b.readLabels(game.page), NEW_GAME_LABELS);
   const sky = await b.clientPoint(game.page, 60, 40);
   await game.page.touchscreen.tap(sky.x, sky.y);
   assert.ok((await b.readLabels(game.page)).includes('Shots Missed: 1'));
-  const elsewhere = await b.clientPoint(game.page, 400, 60);
-  await game.page.touchscreen.tap(elsewhere.x, elsewhere.y);
-  await game.page.touchscreen.tap(elsewhere.x, elsewhere.y);
-  assert.ok((await b.readLabels(game.page)).includes('Shots Missed: 3'));
-  // Two fingers spread apart over the field.
+  // Two fingers spread apart over the field: the first one's touch is a shot.
   const middle = await b.clientPoint(game.page, 243, 100);
   await game.session.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [
     { x: middle.x - 10, y: middle.y, id: 1 }, { x: middle.x + 10, y: middle.y, id: 2 }] });
@@ -260,7 +271,7 @@ test('on a touch screen a tap is a shot, a double tap a shot and a double-click,
   }
   await game.session.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
   await new Promise((resolve) => setTimeout(resolve, 500));
-  assert.equal(await game.page.evaluate(() => window.visualViewport.scale), 1);
-  assert.ok((await b.readLabels(game.page)).includes('Shots Missed: 4'));
+  assert.equal(await game.page.evaluate(() => window.visualViewport.scale), 1, 'zoomed');
+  assert.ok((await b.readLabels(game.page)).includes('Shots Missed: 2'));
   await game.close();
 });

@@ -280,12 +280,13 @@
   }
 
   $('box-ok').addEventListener('click', closeBox);
+  // Escape.
   box.addEventListener('cancel', (event) => {
     event.preventDefault();
     closeBox();
   });
   box.addEventListener('keydown', (event) => {
-    if (event.key === 'Enter' || event.key === 'Escape') {
+    if (event.key === 'Enter') {
       event.preventDefault();
       closeBox();
     }
