@@ -157,6 +157,20 @@ async function awaitBlueDuckInSky(page, session, maxMs = 20000) {
   throw new Error('the blue duck never flew in open sky');
 }
 
+// A point of open sky, in CSS pixels, well clear of both ducks as they are now, for a shot that
+// must miss on a clock that runs on.
+async function skyClearOfDucks(page) {
+  const state = await dump(page);
+  const clear = ([x, y]) => ['imgDuck', 'imgRedD'].every((name) => {
+    const duck = state.pictures[name];
+    const left = duck.left / 15;
+    const top = duck.top / 15;
+    return x < left - 60 || x > left + 94 || y < top - 60 || y > top + 91;
+  });
+  const [x, y] = [[60, 40], [420, 40], [60, 180], [420, 180], [243, 20]].find(clear);
+  return clientPoint(page, x, y);
+}
+
 module.exports = {
   launch,
   openGame,
@@ -168,4 +182,5 @@ module.exports = {
   readLabels,
   readDialog,
   awaitBlueDuckInSky,
+  skyClearOfDucks,
 };

@@ -257,11 +257,11 @@ test('on a touch screen a tap is a shot, a double tap a click and a double-click
   await game.page.touchscreen.tap(prompt.x, prompt.y);
   await game.page.touchscreen.tap(prompt.x, prompt.y);
   assert.deepEqual(await b.readLabels(game.page), NEW_GAME_LABELS);
-  const sky = await b.clientPoint(game.page, 60, 40);
+  const sky = await b.skyClearOfDucks(game.page);
   await game.page.touchscreen.tap(sky.x, sky.y);
   assert.ok((await b.readLabels(game.page)).includes('Shots Missed: 1'));
   // Two fingers spread apart over the field: the first one's touch is a shot.
-  const middle = await b.clientPoint(game.page, 243, 100);
+  const middle = await b.skyClearOfDucks(game.page);
   await game.session.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [
     { x: middle.x - 10, y: middle.y, id: 1 }, { x: middle.x + 10, y: middle.y, id: 2 }] });
   for (let step = 1; step <= 10; ++step) {
