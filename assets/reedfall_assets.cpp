@@ -23,12 +23,12 @@ Pictures Wrap() {
   Pictures p;
   for (int index = 0; index < kFrameCount; ++index) {
     const auto i = static_cast<std::size_t>(index);
-    p.blue[i] = ToQImage(pictures::DuckFrame(DuckColour::Blue, index));
-    p.red[i] = ToQImage(pictures::DuckFrame(DuckColour::Red, index));
+    p.blue.at(i) = ToQImage(pictures::DuckFrame(DuckColour::Blue, index));
+    p.red.at(i) = ToQImage(pictures::DuckFrame(DuckColour::Red, index));
   }
   p.top = ToQImage(pictures::SceneryTop());
   for (int element = 0; element < kSceneryPieceCount; ++element) {
-    p.pieces[static_cast<std::size_t>(element)] = ToQImage(pictures::SceneryPiece(element));
+    p.pieces.at(static_cast<std::size_t>(element)) = ToQImage(pictures::SceneryPiece(element));
   }
   p.icon = ToQImage(pictures::WindowIcon());
   p.smallIcon = ToQImage(pictures::SmallWindowIcon());
@@ -49,8 +49,8 @@ QImage ToQImage(const pictures::Image& image) {
     return {};
   }
   // Straight RGBA bytes; the drawn pixels are opaque or clear, so premultiplying changes none.
-  const QImage view(image.Bytes(), image.width(), image.height(), 4 * image.width(),
-                    QImage::Format_RGBA8888);
+  const QImage view(image.Bytes().data(), image.width(), image.height(),
+                    qsizetype{4} * image.width(), QImage::Format_RGBA8888);
   return view.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
@@ -61,7 +61,7 @@ QImage DuckFrame(DuckColour colour, int index) {
     return {};
   }
   const auto& frames = colour == DuckColour::Red ? Store().red : Store().blue;
-  return frames[static_cast<std::size_t>(index)];
+  return frames.at(static_cast<std::size_t>(index));
 }
 
 QImage SceneryTop() { return Store().top; }
@@ -70,7 +70,7 @@ QImage SceneryPiece(int element) {
   if (element < 0 || element >= kSceneryPieceCount) {
     return {};
   }
-  return Store().pieces[static_cast<std::size_t>(element)];
+  return Store().pieces.at(static_cast<std::size_t>(element));
 }
 
 QImage WindowIcon() { return Store().icon; }

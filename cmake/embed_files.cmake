@@ -15,11 +15,13 @@ foreach(name IN LISTS FILES)
   string(LENGTH "${hex}" digits)
   math(EXPR size "${digits} / 2")
   # Sixteen bytes a line; a zero at the end, so that no array is empty.
-  string(REGEX REPLACE "([0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f])"
-         "\\1\n    " hex "${hex}")
+  string(REPEAT "[0-9a-f]" 32 line)
+  string(REGEX REPLACE "(${line})" "\\1\n    " hex "${hex}")
   string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
-  string(APPEND arrays "constexpr unsigned char kFile${index}[] = {\n    ${bytes}0x00};\n")
-  string(APPEND rows "    {\"${name}\", Text(kFile${index}, ${size})},\n")
+  math(EXPR stored "${size} + 1")
+  string(APPEND arrays
+         "constexpr std::array<unsigned char, ${stored}> kFile${index}{\n    ${bytes}0x00};\n")
+  string(APPEND rows "    {\"${name}\", Text(kFile${index})},\n")
   math(EXPR index "${index} + 1")
 endforeach()
 
@@ -33,8 +35,11 @@ namespace reedfall::pictures {
 namespace {
 
 ${arrays}
-std::string_view Text(const unsigned char* bytes, std::size_t size) {
-  return {reinterpret_cast<const char*>(bytes), size};  // NOLINT: the bytes of a text
+// The file without the zero after it.
+template <std::size_t kStored>
+std::string_view Text(const std::array<unsigned char, kStored>& bytes) {
+  // NOLINTNEXTLINE(cppcoreguidelines-pro-type-reinterpret-cast): the bytes of a text
+  return {reinterpret_cast<const char*>(bytes.data()), kStored - 1};
 }
 
 }  // namespace

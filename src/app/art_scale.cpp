@@ -3,6 +3,7 @@
 #include "app/art_scale.h"
 
 #include <QSysInfo>
+#include <cstddef>
 
 #include "pictures/art_scale.h"
 #include "reedfall_assets.h"
@@ -29,10 +30,17 @@ QImage ScaleArt(const QImage& art, qreal factor, QPoint origin, const QRect& dev
   }
   // The window's own layers are in this format already: scaled where they lie, not copied.
   const QImage source = art.convertToFormat(kFormat);
-  pictures::ScaleArt(
-      {source.constBits(), source.width(), source.height(), source.bytesPerLine(), kQRgbBytes},
-      factor, {origin.x(), origin.y()}, assets::ToBox(device),
-      {out.bits(), out.width(), out.height(), out.bytesPerLine(), kQRgbBytes});
+  pictures::ScaleArt({{source.constBits(), static_cast<std::size_t>(source.sizeInBytes())},
+                      source.width(),
+                      source.height(),
+                      source.bytesPerLine(),
+                      kQRgbBytes},
+                     factor, {origin.x(), origin.y()}, assets::ToBox(device),
+                     {{out.bits(), static_cast<std::size_t>(out.sizeInBytes())},
+                      out.width(),
+                      out.height(),
+                      out.bytesPerLine(),
+                      kQRgbBytes});
   return out;
 }
 

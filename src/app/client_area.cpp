@@ -9,6 +9,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <algorithm>
 #include <cmath>
 
 #include "app/art_scale.h"
@@ -63,14 +64,24 @@ void DrawPicture(QPainter& painter, const QRect& dirty, const QRect& where, cons
   }
 }
 
-void DrawPicture(QPainter& painter, const QRect& dirty, const Picture& where, const QImage& image) {
-  DrawPicture(painter, dirty, PixelRect(where), image);
-}
+// The message label lies between the layers of pictures: those below it and those above.
+bool IsTheMessage(const ControlRow& row) { return row.art.shows == Shows::Label; }
 
 }  // namespace
 
 QFont StatusFont() { return GameFontPx(kStatusFontPx); }
 QFont MessageFont() { return GameFontPx(kMessageFontPx); }
+
+void DrawStatusText(QPainter& painter, const QRect& rect, const QString& caption) {
+  // A status label is repainted when its text changes, hardly ever with the same text: laid
+  // out and drawn in one go, top-aligned on one line. Cut off at the label's edges, as a label
+  // control cuts its text: Qt clips only text whose line overruns the rectangle, and a glyph's
+  // ink may reach past its line into the band or the next label.
+  painter.save();
+  painter.setClipRect(rect, Qt::IntersectClip);
+  painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, caption);
+  painter.restore();
+}
 
 void LabelText::Draw(QPainter& painter, const QRect& rect, const std::string& caption) {
   if (caption.empty()) {
@@ -104,12 +115,13 @@ PlayField::PlayField(const Look& look, QWidget* parent)
   setGeometry(0, 0, kClientWidthPx, kFieldHeightPx);
   FollowScale();
   // The sky and the scenery behind the blue duck never change: laid together once, they are
-  // copied where a duck moved instead of blended there again at every step.
+  // copied where a duck moved instead of blended there again at every step. Where no picture
+  // lies, the window's black shows.
+  background_.fill(Qt::black);
   QPainter painter(&background_);
-  const QRect sky = PixelRect(kImgBack);
-  painter.fillRect(sky, assets::SkyColour());
-  painter.fillRect(QRect(0, sky.bottom() + 1, width(), height() - sky.bottom() - 1), Qt::black);
-  DrawPicture(painter, rect(), kImgTop, assets::SceneryTop());
+  for (auto row = kControls.rbegin(); !IsTheMessage(*row); ++row) {
+    DrawArt(painter, rect(), *row, look_);
+  }
 }
 
 void PlayField::Repaint(const QRect& rect) {
@@ -137,44 +149,40 @@ void PlayField::FollowScale() {
       QCursor(QPixmap::fromImage(ScaleArt(assets::Crosshair(), scale)), hotSpot.x(), hotSpot.y()));
 }
 
+void PlayField::DrawArt(QPainter& painter, const QRect& dirty, const ControlRow& row,
+                        const Look& look) {
+  const PictureLook& picture = look.picture(row.id);
+  switch (row.art.shows) {
+    case Shows::Sky:
+      painter.fillRect(picture.rect & dirty, assets::SkyColour());
+      break;
+    case Shows::Scenery:
+      DrawPicture(painter, dirty, picture.rect, assets::SceneryTop());
+      break;
+    case Shows::SceneryPiece:
+      DrawPicture(painter, dirty, picture.rect, assets::SceneryPiece(row.art.index));
+      break;
+    case Shows::DuckFrames:
+      DrawPicture(painter, dirty, picture.rect,
+                  assets::DuckFrame(static_cast<DuckColour>(row.art.index), picture.frame));
+      break;
+    case Shows::Label:
+      break;  // drawn between the layers, as text
+  }
+}
+
 void PlayField::DrawLayers(QPainter& painter, const QRect& dirty, Layers layers) const {
-  const bool below = layers != Layers::AboveMessage;
-  const bool above = layers != Layers::BelowMessage;
-  bool belowMessage = true;  // going up the stack, the layers below the message come first
-  for (auto layer = kStackingOrder.rbegin(); layer != kStackingOrder.rend(); ++layer) {
-    if (*layer == Control::lblMessage) {
-      belowMessage = false;
-      continue;
-    }
-    if (!(belowMessage ? below : above)) {
-      continue;
-    }
-    switch (*layer) {
-      case Control::imgback:
-        painter.drawImage(QPoint(0, 0), background_);
-        break;
-      case Control::imgTop:
-        break;  // in the background
-      case Control::imgDuck:
-        DrawPicture(painter, dirty, look_.blue.rect,
-                    assets::DuckFrame(DuckColour::Blue, look_.blue.frame));
-        break;
-      case Control::Image1_0:
-        DrawPicture(painter, dirty, kImage1_0, assets::SceneryPiece(0));
-        break;
-      case Control::Image1_1:
-        DrawPicture(painter, dirty, kImage1_1, assets::SceneryPiece(1));
-        break;
-      case Control::Image1_2:
-        DrawPicture(painter, dirty, kImage1_2, assets::SceneryPiece(2));
-        break;
-      case Control::imgRedD:
-        DrawPicture(painter, dirty, look_.red.rect,
-                    assets::DuckFrame(DuckColour::Red, look_.red.frame));
-        break;
-      case Control::lblMessage:
-        break;
-    }
+  // The layers below the message never change: they are the background, laid once.
+  if (layers != Layers::AboveMessage) {
+    painter.drawImage(QPoint(0, 0), background_);
+  }
+  if (layers == Layers::BelowMessage) {
+    return;
+  }
+  // Going up the stack from the message.
+  for (auto row = std::find_if(kControls.rbegin(), kControls.rend(), IsTheMessage) + 1;
+       row != kControls.rend(); ++row) {
+    DrawArt(painter, dirty, *row, look_);
   }
 }
 
@@ -290,12 +298,7 @@ void ClientArea::paintEvent(QPaintEvent* event) {
     if (spec.id == LabelId::lblMessage || !label.visible || !event->region().intersects(rect)) {
       continue;
     }
-    // A status label is repainted when its text changes, hardly ever with the same text: laid
-    // out and drawn in one go, top-aligned on one line. Cut off at the label's edges, as a
-    // label control cuts its text: Qt clips only text whose advance overruns the rectangle, and
-    // a glyph's ink may reach past its advance into the band or the next label.
-    painter.setClipRect(rect);
-    painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, Text(label.caption));
+    DrawStatusText(painter, rect, Text(label.caption));
   }
 }
 

@@ -27,6 +27,10 @@ inline constexpr int kFieldHeightPx = kFieldBottomTwips / kTwipsPerPixel;
 QFont StatusFont();   // Arial's metrics, 9.75 pt
 QFont MessageFont();  // Arial's metrics, 14.25 pt
 
+// A status label's text, with the painter's pen and font: left-aligned and top-aligned on one
+// line, cut off at the label's edges.
+void DrawStatusText(QPainter& painter, const QRect& rect, const QString& caption);
+
 // The message label's text, laid out once for each caption it shows: a duck that flies across
 // the label has it repainted every 60 ms, and laying out text costs far more than drawing it.
 class LabelText {
@@ -62,6 +66,9 @@ class PlayField final : public QWidget {
  private:
   enum class Layers : std::uint8_t { BelowMessage, AboveMessage };
 
+  // One control's art as `look` shows it, where it meets `dirty`.
+  static void DrawArt(QPainter& painter, const QRect& dirty, const ControlRow& row,
+                      const Look& look);
   void DrawLayers(QPainter& painter, const QRect& dirty, Layers layers) const;
   void DrawMessage(QPainter& painter, const QRect& dirty);
   void PaintAveraged(QPainter& painter, const QRect& dirty, qreal scale);

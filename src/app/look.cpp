@@ -6,27 +6,21 @@ namespace reedfall::app {
 
 namespace {
 
-DuckLook DuckLookOf(const DuckPicture& duck) { return {PixelRect(duck), duck.frame}; }
-
-// Follows a duck that moved or changed its frame: both its places are repainted.
-void FollowDuck(DuckLook& shown, const DuckPicture& duck, std::vector<QRect>& rects) {
-  const DuckLook now = DuckLookOf(duck);
-  if (now == shown) {
-    return;
+PictureLook PictureLookOf(const ControlRow& row, const MainWindowControls& controls) {
+  PictureLook look{PixelRect(row.rect(controls))};
+  if (row.art.shows == Shows::DuckFrames) {
+    look.frame = controls.duck(static_cast<DuckColour>(row.art.index)).frame;
   }
-  rects.push_back(shown.rect);
-  if (now.rect != shown.rect) {
-    rects.push_back(now.rect);
-  }
-  shown = now;
+  return look;
 }
 
 }  // namespace
 
 Look LookOf(const MainWindowControls& controls) {
   Look look;
-  look.blue = DuckLookOf(controls.imgDuck);
-  look.red = DuckLookOf(controls.imgRedD);
+  for (const ControlRow& row : kControls) {
+    look.pictures.at(static_cast<std::size_t>(row.id)) = PictureLookOf(row, controls);
+  }
   for (const LabelSpec& spec : kLabelTable) {
     const Label& label = controls.label(spec.id);
     look.labels.at(static_cast<std::size_t>(spec.id)) = LabelLook{label.Caption, label.Visible};
@@ -36,8 +30,19 @@ Look LookOf(const MainWindowControls& controls) {
 
 std::vector<QRect> Follow(Look& look, const MainWindowControls& controls) {
   std::vector<QRect> rects;
-  FollowDuck(look.blue, controls.imgDuck, rects);
-  FollowDuck(look.red, controls.imgRedD, rects);
+  // A picture that moved or changed its frame: both its places are repainted.
+  for (const ControlRow& row : kControls) {
+    PictureLook& shown = look.pictures.at(static_cast<std::size_t>(row.id));
+    const PictureLook now = PictureLookOf(row, controls);
+    if (now == shown) {
+      continue;
+    }
+    rects.push_back(shown.rect);
+    if (now.rect != shown.rect) {
+      rects.push_back(now.rect);
+    }
+    shown = now;
+  }
   for (const LabelSpec& spec : kLabelTable) {
     LabelLook& shown = look.labels.at(static_cast<std::size_t>(spec.id));
     const Label& label = controls.label(spec.id);

@@ -22,10 +22,11 @@ inline QRect PixelRect(const Rect& twips) {
 
 inline QRect PixelRect(const Picture& picture) { return PixelRect(RectOf(picture)); }
 
-struct DuckLook {
+// Where a control of the play field lies, in pixels, and for a duck the frame it shows.
+struct PictureLook {
   QRect rect;
   int frame = 0;
-  bool operator==(const DuckLook&) const = default;
+  bool operator==(const PictureLook&) const = default;
 };
 
 struct LabelLook {
@@ -35,10 +36,12 @@ struct LabelLook {
 };
 
 struct Look {
-  DuckLook blue;
-  DuckLook red;
+  std::array<PictureLook, kControlCount> pictures;  // in the order of the control table
   std::array<LabelLook, kLabelCount> labels;
 
+  [[nodiscard]] const PictureLook& picture(Control id) const {
+    return pictures.at(static_cast<std::size_t>(id));
+  }
   [[nodiscard]] const LabelLook& label(LabelId id) const {
     return labels.at(static_cast<std::size_t>(id));
   }
@@ -47,7 +50,7 @@ struct Look {
 Look LookOf(const MainWindowControls& controls);
 
 // Brings `look` up to date with the model and says where it changed, in pixels of the client
-// area: both places of a duck that moved or changed its frame, and the whole rectangle of a
+// area: both places of a picture that moved or changed its frame, and the whole rectangle of a
 // label whose text or visibility changed. Nothing is copied that did not change: the window
 // follows the model at every step of the game.
 std::vector<QRect> Follow(Look& look, const MainWindowControls& controls);

@@ -13,9 +13,7 @@ inline constexpr float kFallStep = 275;  // twips a tick, straight down
 inline constexpr float kGroundTop = 5005;
 
 void FallTick(World& w, const Duck& duck);
-// The blue duck's fall also keeps the countdown switched on: rounds 2 to 5 start their clock
-// with it.
-void timDead_Timer(World& w);
-void timRdead_Timer(World& w);
+// timDead_Timer and timRdead_Timer (world/handlers.h) run it; the blue duck's fall also keeps
+// the countdown switched on: rounds 2 to 5 start their clock with it.
 
 }  // namespace reedfall

@@ -41,7 +41,6 @@ inline constexpr float kEscapeTop = -250;
 std::optional<FlightStep> FindFlightStep(DuckColour colour, int speed, int dir);
 
 void FlightTick(World& w, const Duck& duck);
-void timDuck_Timer(World& w);
-void timRDuck_Timer(World& w);
+// timDuck_Timer and timRDuck_Timer (world/handlers.h) run it.
 
 }  // namespace reedfall

@@ -2,47 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmmain/frmmain.h"
 
-#include <array>
-#include <cstddef>
-
-#include "flight/fall.h"
-#include "flight/flight.h"
 #include "game/new_game.h"
 #include "game/round_end.h"
-#include "game/shots.h"
 
 namespace reedfall {
-
-namespace {
-
-// Which handler each play-field control runs for a click and for a double-click's second
-// press, in stacking order. The start prompt has no double-click handler.
-struct ControlHandlers {
-  void (*click)(World&);
-  void (*dblClick)(World&);
-};
-
-constexpr std::array<ControlHandlers, kControlCount> kHandlers{{
-    {imgRedD_Click, imgRedD_DblClick},
-    {[](World& w) { Image1_Click(w, 2); }, [](World& w) { Image1_DblClick(w, 2); }},
-    {[](World& w) { Image1_Click(w, 1); }, [](World& w) { Image1_DblClick(w, 1); }},
-    {[](World& w) { Image1_Click(w, 0); }, [](World& w) { Image1_DblClick(w, 0); }},
-    {imgDuck_Click, imgDuck_DblClick},
-    {lblMessage_Click, nullptr},
-    {imgTop_Click, imgTop_DblClick},
-    {imgback_Click, imgback_DblClick},
-}};
-
-const ControlHandlers& HandlersOf(Control control) {
-  return kHandlers.at(static_cast<std::size_t>(control));
-}
-
-// Each timer's tick handler, in the order of the timer table.
-constexpr std::array<void (*)(World&), kTimerCount> kTimerHandlers{
-    timDuck_Timer, timRDuck_Timer, timDead_Timer, timRdead_Timer, timleft_Timer, timWinLose_Timer,
-};
-
-}  // namespace
 
 frmMain::frmMain(Platform host) : world_(host) { Form_Load(world_); }
 
@@ -52,7 +15,7 @@ std::optional<Control> frmMain::Click(double x, double y) {
   }
   const std::optional<Control> control = ControlAt(x, y);
   if (control) {
-    HandlersOf(*control).click(world_);
+    Row(*control).click(world_);
   }
   return control;
 }
@@ -61,7 +24,7 @@ void frmMain::DblClickOn(Control control) {
   if (InputBlocked()) {
     return;
   }
-  if (const auto handler = HandlersOf(control).dblClick) {
+  if (const auto handler = Row(control).dblClick) {
     handler(world_);
   }
 }
@@ -123,7 +86,7 @@ std::optional<std::int64_t> frmMain::NextWake() const {
 
 void frmMain::Tick(TimerId id) {
   if (!world_.ended) {
-    kTimerHandlers.at(static_cast<std::size_t>(id))(world_);
+    Spec(id).tick(world_);
   }
 }
 
@@ -133,38 +96,21 @@ bool frmMain::TickCanAct(TimerId id) const {
 }
 
 std::optional<Rect> frmMain::ClickArea(Control control) const {
-  switch (control) {
-    case Control::imgRedD:
-      return RectOf(world_.controls.imgRedD);
-    case Control::Image1_2:
-      return RectOf(kImage1_2);
-    case Control::Image1_1:
-      return RectOf(kImage1_1);
-    case Control::Image1_0:
-      return RectOf(kImage1_0);
-    case Control::imgDuck:
-      return RectOf(world_.controls.imgDuck);
-    case Control::lblMessage:
-      if (!world_.controls.label(LabelId::lblMessage).Visible) {
-        return std::nullopt;
-      }
-      return Spec(LabelId::lblMessage).rect;
-    case Control::imgTop:
-      return RectOf(kImgTop);
-    case Control::imgback:
-      return RectOf(kImgBack);
+  const ControlRow& row = Row(control);
+  if (!row.shown(world_.controls)) {
+    return std::nullopt;
   }
-  return std::nullopt;
+  return row.rect(world_.controls);
 }
 
 std::optional<Control> frmMain::ControlAt(double x, double y) const {
   if (!Rect{0, 0, kClientWidth, kClientHeight}.Contains(x, y)) {
     return std::nullopt;
   }
-  for (const Control control : kStackingOrder) {
-    const std::optional<Rect> area = ClickArea(control);
+  for (const ControlRow& row : kControls) {
+    const std::optional<Rect> area = ClickArea(row.id);
     if (area && area->Contains(x, y)) {
-      return control;
+      return row.id;
     }
   }
   return std::nullopt;

@@ -8,7 +8,6 @@ namespace reedfall {
 struct World;
 
 void Form_Load(World& w);
-void lblMessage_Click(World& w);
 void mnuNewGame_Click(World& w);
 void mnuEnd_Click(World& w);
 // Round 1, score 0, fresh counters and labels; the red duck parked, the blue one launched.

@@ -5,6 +5,7 @@
 #include "flight/launch.h"
 #include "game/new_game.h"
 #include "game/rules.h"
+#include "world/handlers.h"
 #include "world/status_text.h"
 #include "world/world.h"
 
@@ -73,9 +74,7 @@ void timleft_Timer(World& w) {
   w.controls.label(LabelId::lbltime).Caption = StatusText(kTimeLeftPrefix, w.state.TimeLeft);
 }
 
-bool RoundCanEnd(const World& w) {
-  return w.state.TimeLeft <= 0 && w.roundEnd == RoundEnd::None;
-}
+bool RoundCanEnd(const World& w) { return w.state.TimeLeft <= 0 && w.roundEnd == RoundEnd::None; }
 
 void timWinLose_Timer(World& w) {
   if (!RoundCanEnd(w)) {

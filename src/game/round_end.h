@@ -17,9 +17,6 @@ std::optional<MessageBoxText> RoundEndBox(RoundEnd kind);
 // on nothing else, so while this is false its ticks may be skipped.
 bool RoundCanEnd(const World& w);
 
-void timleft_Timer(World& w);
-void timWinLose_Timer(World& w);
-
 void RoundLost(World& w);
 void RoundLostAfterBox(World& w);
 void RoundWon(World& w);

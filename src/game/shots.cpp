@@ -4,6 +4,7 @@
 
 #include "flight/duck.h"
 #include "game/rules.h"
+#include "world/handlers.h"
 #include "world/status_text.h"
 #include "world/world.h"
 
@@ -74,7 +75,7 @@ void imgDuck_Click(World& w) {
   }
   w.state.Score += kBlueDuckScore;
   WriteHighScoreAfterHit(w);
-  ShowFrame(w.controls.imgDuck, kHitFrame);
+  // The hit frame, the counters and the timers: all of it in DuckHit.
   DuckHit(w);
 }
 
@@ -86,11 +87,8 @@ void imgRedD_Click(World& w) {
   if (w.state.RedDown) {
     return;
   }
-  w.timers.Disable(TimerId::timRDuck);
   w.state.Score += kRedDuckScore;
   WriteHighScoreAfterHit(w);
-  w.state.RedFrame = kHitFrame;
-  ShowFrame(w.controls.imgRedD, kHitFrame);
   RedDuckHit(w);
 }
 

@@ -3,27 +3,14 @@
 // Shots: every click or double-click on a picture of the play field, while shots are left.
 #pragma once
 
-#include "world/int16.h"
-
 namespace reedfall {
 
 struct World;
 
-// Shared by every picture's handler that only counts a miss.
+// Shared by every picture's handler that only counts a miss (the handlers: world/handlers.h).
 void MissHandler(World& w);
 void ShotMissed(World& w);
 void DuckHit(World& w);
 void RedDuckHit(World& w);
-
-void imgDuck_Click(World& w);
-void imgRedD_Click(World& w);
-void imgDuck_DblClick(World& w);
-void imgRedD_DblClick(World& w);
-void Image1_Click(World& w, Int16 index);
-void Image1_DblClick(World& w, Int16 index);
-void imgTop_Click(World& w);
-void imgTop_DblClick(World& w);
-void imgback_Click(World& w);
-void imgback_DblClick(World& w);
 
 }  // namespace reedfall

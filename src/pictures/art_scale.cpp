@@ -46,9 +46,21 @@ Taps TapsFor(int deviceFirst, int count, double factor, int origin, int artSize)
 }
 
 // Half up, as the hosts have always rounded the sums (no sum here is negative).
+// NOLINTNEXTLINE(bugprone-incorrect-roundings): the rounding every host has shown
 int Rounded(float value) { return static_cast<int>(value + 0.5F); }
 
 std::size_t At(int i) { return static_cast<std::size_t>(i); }
+
+// Whether the view's bytes hold all of its rows.
+template <class View>
+bool Holds(const View& view) {
+  if (view.width <= 0 || view.height <= 0 || view.bytesPerLine < std::ptrdiff_t{4} * view.width) {
+    return false;
+  }
+  const auto needed = static_cast<std::size_t>(view.bytesPerLine) * At(view.height - 1) +
+                      std::size_t{4} * At(view.width);
+  return view.bytes.size() >= needed;
+}
 
 }  // namespace
 
@@ -69,56 +81,63 @@ PixelsView View(const Image& image) {
           kRgbaBytes};
 }
 
+MutablePixelsView View(Image& image) {
+  return {image.Bytes(), image.width(), image.height(), std::ptrdiff_t{4} * image.width(),
+          kRgbaBytes};
+}
+
 void ScaleArt(PixelsView art, double factor, Point origin, const Box& device,
               MutablePixelsView out) {
-  const int width = std::min(device.width, out.width);
-  const int height = std::min(device.height, out.height);
-  if (width <= 0 || height <= 0) {
+  out.width = std::min(device.width, out.width);
+  out.height = std::min(device.height, out.height);
+  if (!Holds(out)) {
     return;
   }
-  const ChannelOrder to = out.order;
-  if (art.bytes == nullptr || art.width <= 0 || art.height <= 0) {
-    for (int y = 0; y < height; ++y) {
-      std::fill_n(out.bytes + y * out.bytesPerLine, std::ptrdiff_t{4} * width, std::uint8_t{0});
+  const auto line = [&out](int y) {
+    return out.bytes.subspan(static_cast<std::size_t>(out.bytesPerLine) * At(y), 4 * At(out.width));
+  };
+  if (!Holds(art)) {
+    for (int y = 0; y < out.height; ++y) {
+      std::ranges::fill(line(y), std::uint8_t{0});
     }
     return;
   }
   const ChannelOrder from = art.order;
-  const Taps xs = TapsFor(device.x, width, factor, origin.x, art.width);
-  const Taps ys = TapsFor(device.y, height, factor, origin.y, art.height);
-  for (int y = 0; y < height; ++y) {
-    std::uint8_t* line = out.bytes + y * out.bytesPerLine;
-    for (int x = 0; x < width; ++x) {
+  const ChannelOrder to = out.order;
+  const Taps xs = TapsFor(device.x, out.width, factor, origin.x, art.width);
+  const Taps ys = TapsFor(device.y, out.height, factor, origin.y, art.height);
+  for (int y = 0; y < out.height; ++y) {
+    const std::span<std::uint8_t> target = line(y);
+    for (int x = 0; x < out.width; ++x) {
       float a = 0;
       float r = 0;
       float g = 0;
       float b = 0;
       for (int j = ys.first[At(y)]; j < ys.first[At(y + 1)]; ++j) {
-        const std::uint8_t* row = art.bytes + ys.index[At(j)] * art.bytesPerLine;
+        const std::size_t row = static_cast<std::size_t>(art.bytesPerLine) * At(ys.index[At(j)]);
         for (int i = xs.first[At(x)]; i < xs.first[At(x + 1)]; ++i) {
           const float share = ys.share[At(j)] * xs.share[At(i)];
-          const std::uint8_t* p = row + std::ptrdiff_t{4} * xs.index[At(i)];
-          a += share * static_cast<float>(p[from.a]);
-          r += share * static_cast<float>(p[from.r]);
-          g += share * static_cast<float>(p[from.g]);
-          b += share * static_cast<float>(p[from.b]);
+          const std::size_t p = row + 4 * At(xs.index[At(i)]);
+          a += share * static_cast<float>(art.bytes[p + from.a]);
+          r += share * static_cast<float>(art.bytes[p + from.r]);
+          g += share * static_cast<float>(art.bytes[p + from.g]);
+          b += share * static_cast<float>(art.bytes[p + from.b]);
         }
       }
       // Premultiplied: no colour above the alpha, also after rounding.
       const int alpha = std::min(Rounded(a), 255);
-      std::uint8_t* q = line + std::ptrdiff_t{4} * x;
-      q[to.a] = static_cast<std::uint8_t>(alpha);
-      q[to.r] = static_cast<std::uint8_t>(std::min(Rounded(r), alpha));
-      q[to.g] = static_cast<std::uint8_t>(std::min(Rounded(g), alpha));
-      q[to.b] = static_cast<std::uint8_t>(std::min(Rounded(b), alpha));
+      const std::size_t q = 4 * At(x);
+      target[q + to.a] = static_cast<std::uint8_t>(alpha);
+      target[q + to.r] = static_cast<std::uint8_t>(std::min(Rounded(r), alpha));
+      target[q + to.g] = static_cast<std::uint8_t>(std::min(Rounded(g), alpha));
+      target[q + to.b] = static_cast<std::uint8_t>(std::min(Rounded(b), alpha));
     }
   }
 }
 
 Image ScaleArt(const Image& art, double factor, Point origin, const Box& device) {
   Image out(device.width, device.height);
-  ScaleArt(View(art), factor, origin, device,
-           {out.Bytes(), out.width(), out.height(), std::ptrdiff_t{4} * out.width(), kRgbaBytes});
+  ScaleArt(View(art), factor, origin, device, View(out));
   return out;
 }
 

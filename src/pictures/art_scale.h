@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 
 #include "pictures/image.h"
 
@@ -31,9 +32,10 @@ struct ChannelOrder {
 inline constexpr ChannelOrder kRgbaBytes{0, 1, 2, 3};
 
 // Four-byte pixels in a host's own buffer, `bytesPerLine` apart from row to row, so that a
-// host scales its own pictures without copying them first.
+// host scales its own pictures without copying them first. A view whose bytes are too few for
+// its size counts as empty.
 struct PixelsView {
-  const std::uint8_t* bytes = nullptr;
+  std::span<const std::uint8_t> bytes;
   int width = 0;
   int height = 0;
   std::ptrdiff_t bytesPerLine = 0;
@@ -41,7 +43,7 @@ struct PixelsView {
 };
 
 struct MutablePixelsView {
-  std::uint8_t* bytes = nullptr;
+  std::span<std::uint8_t> bytes;
   int width = 0;
   int height = 0;
   std::ptrdiff_t bytesPerLine = 0;
@@ -49,12 +51,14 @@ struct MutablePixelsView {
 };
 
 PixelsView View(const Image& image);
+MutablePixelsView View(Image& image);
 
 // The device pixels `device` of `art` shown at `factor`, with the art's top-left corner on
 // device pixel `origin`: device pixel d covers art pixels [(d - origin) / factor,
 // (d + 1 - origin) / factor). `out` is device's size. Art and result are premultiplied (for
 // the opaque-or-clear pixels of the drawn art, the same as straight); where a device pixel
-// reaches beyond the art, only the art's part counts. Empty art gives transparent pixels.
+// reaches beyond the art, only the art's part counts. Empty art gives transparent pixels; only
+// the pixels of `out` that lie within device's size are written.
 void ScaleArt(PixelsView art, double factor, Point origin, const Box& device,
               MutablePixelsView out);
 

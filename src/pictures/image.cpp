@@ -15,12 +15,14 @@ Image::Image(int width, int height) {
 }
 
 // Rgba is four bytes without padding, so the vector's storage is the byte layout promised.
-const std::uint8_t* Image::Bytes() const {
-  return reinterpret_cast<const std::uint8_t*>(pixels_.data());  // NOLINT: bytes of Rgba
+std::span<const std::uint8_t> Image::Bytes() const {
+  // NOLINTNEXTLINE(cppcoreguidelines-pro-type-reinterpret-cast): the bytes of the pixels
+  return {reinterpret_cast<const std::uint8_t*>(pixels_.data()), pixels_.size() * sizeof(Rgba)};
 }
 
-std::uint8_t* Image::Bytes() {
-  return reinterpret_cast<std::uint8_t*>(pixels_.data());  // NOLINT: bytes of Rgba
+std::span<std::uint8_t> Image::Bytes() {
+  // NOLINTNEXTLINE(cppcoreguidelines-pro-type-reinterpret-cast): the bytes of the pixels
+  return {reinterpret_cast<std::uint8_t*>(pixels_.data()), pixels_.size() * sizeof(Rgba)};
 }
 
 Image Mirrored(const Image& image) {

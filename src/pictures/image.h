@@ -63,8 +63,8 @@ class Image {
   [[nodiscard]] std::span<const Rgba> Pixels() const { return pixels_; }
   [[nodiscard]] std::span<Rgba> Pixels() { return pixels_; }
   // width() * height() * 4 bytes: R, G, B, A of each pixel, left to right, top to bottom.
-  [[nodiscard]] const std::uint8_t* Bytes() const;
-  [[nodiscard]] std::uint8_t* Bytes();
+  [[nodiscard]] std::span<const std::uint8_t> Bytes() const;
+  [[nodiscard]] std::span<std::uint8_t> Bytes();
 
   friend bool operator==(const Image&, const Image&) = default;
 

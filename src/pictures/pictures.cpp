@@ -36,9 +36,10 @@ Image Load(std::string_view name) {
   DecodedXpm decoded = DecodeXpm(text);
   if (!decoded.ok()) {
     // The pictures are compiled in and tested; an unreadable one means a broken build.
-    std::fprintf(stderr, "Reedfall: the picture %.*s in the program is unreadable: %s\n",
-                 static_cast<int>(name.size()), name.data(),
-                 text.empty() ? "missing" : decoded.error.c_str());
+    const std::string message = "Reedfall: the picture " + std::string(name) +
+                                " in the program is unreadable: " +
+                                (text.empty() ? std::string("missing") : decoded.error) + "\n";
+    static_cast<void>(std::fputs(message.c_str(), stderr));
     std::abort();
   }
   return std::move(decoded.image);
@@ -47,10 +48,11 @@ Image Load(std::string_view name) {
 Image InRedColours(const Image& blue) {
   Image red = Copy(blue, {0, 0, blue.width(), kRedFrameHeight});  // new rows come out clear
   for (Rgba& pixel : red.Pixels()) {
-    const auto recolour = std::find_if(kBlueToRed.begin(), kBlueToRed.end(),
-                                       [pixel](const auto& pair) { return pair.first == pixel; });
-    if (recolour != kBlueToRed.end()) {
-      pixel = recolour->second;
+    for (const auto& [from, to] : kBlueToRed) {
+      if (pixel == from) {  // pixel art: every drawn pixel is fully opaque
+        pixel = to;
+        break;
+      }
     }
   }
   return red;
@@ -80,7 +82,7 @@ Frames BlueFrames() {
 Frames RedFrames(const Frames& blue) {
   Frames f;
   for (const std::size_t pose : {0, 1, 4, 5, 8, 9}) {
-    f[pose] = InRedColours(blue[pose]);
+    f.at(pose) = InRedColours(blue.at(pose));
   }
   f[2] = Mirrored(f[0]);
   f[3] = Mirrored(f[1]);
@@ -107,7 +109,7 @@ Store LoadAll() {
   s.red = RedFrames(s.blue);
   s.top = Load("scenery/top.xpm");
   for (int e = 0; e < kSceneryPieceCount; ++e) {
-    s.pieces[static_cast<std::size_t>(e)] = Copy(s.top, SceneryPieceCut(e));
+    s.pieces.at(static_cast<std::size_t>(e)) = Copy(s.top, SceneryPieceCut(e));
   }
   s.icon = Load("icon/reedfall.xpm");
   s.smallIcon = Load("icon/reedfall-16.xpm");
@@ -136,7 +138,7 @@ const Image& DuckFrame(DuckColour colour, int index) {
     return Pictures().none;
   }
   const Frames& frames = colour == DuckColour::Red ? Pictures().red : Pictures().blue;
-  return frames[static_cast<std::size_t>(index)];
+  return frames.at(static_cast<std::size_t>(index));
 }
 
 const Image& SceneryTop() { return Pictures().top; }
@@ -145,7 +147,7 @@ const Image& SceneryPiece(int element) {
   if (element < 0 || element >= kSceneryPieceCount) {
     return Pictures().none;
   }
-  return Pictures().pieces[static_cast<std::size_t>(element)];
+  return Pictures().pieces.at(static_cast<std::size_t>(element));
 }
 
 const Image& WindowIcon() { return Pictures().icon; }

@@ -255,7 +255,7 @@ std::optional<Rgba> ColourOf(std::string_view value) {
     if (!high || !low) {
       return std::nullopt;
     }
-    channels[i] = static_cast<std::uint8_t>(*high * 16 + *low);
+    channels.at(i) = static_cast<std::uint8_t>(*high * 16 + *low);
   }
   return Opaque(channels[0], channels[1], channels[2]);
 }
@@ -305,7 +305,7 @@ class Palette {
   bool Add(std::string_view key, Rgba colour) {
     const int index = static_cast<int>(colours_.size());
     if (charsPerPixel_ == 1) {
-      auto& slot = single_[static_cast<unsigned char>(key[0])];
+      auto& slot = single_.at(static_cast<unsigned char>(key[0]));
       if (slot >= 0) {
         return false;
       }
@@ -319,7 +319,7 @@ class Palette {
 
   [[nodiscard]] std::optional<Rgba> Find(std::string_view key) const {
     if (charsPerPixel_ == 1) {
-      const std::int16_t index = single_[static_cast<unsigned char>(key[0])];
+      const std::int16_t index = single_.at(static_cast<unsigned char>(key[0]));
       return index >= 0 ? std::optional(colours_[static_cast<std::size_t>(index)]) : std::nullopt;
     }
     const auto found = longer_.find(key);
@@ -389,7 +389,8 @@ DecodedXpm DecodeXpm(std::string_view text) {
     }
     for (int x = 0; x < width; ++x) {
       const std::string_view key =
-          row.substr(static_cast<std::size_t>(x * cpp), static_cast<std::size_t>(cpp));
+          row.substr(static_cast<std::size_t>(x) * static_cast<std::size_t>(cpp),
+                     static_cast<std::size_t>(cpp));
       const std::optional<Rgba> colour = palette.Find(key);
       if (!colour) {
         return Refused("row " + std::to_string(y) + ", column " + std::to_string(x) +

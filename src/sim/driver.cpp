@@ -181,21 +181,8 @@ std::pair<double, double> CentreOf(const frmMain& game, std::string_view name) {
   if (!control) {
     throw ScriptError{"unknown control: " + Quoted(name)};
   }
-  Rect rect{};
-  switch (*control) {
-    case Control::lblMessage:
-      rect = Spec(LabelId::lblMessage).rect;  // its rectangle, shown or not
-      break;
-    case Control::imgDuck:
-      rect = RectOf(game.world().controls.imgDuck);
-      break;
-    case Control::imgRedD:
-      rect = RectOf(game.world().controls.imgRedD);
-      break;
-    default:
-      rect = *game.ClickArea(*control);
-      break;
-  }
+  // Its rectangle, shown or not: the click is routed as any other.
+  const Rect rect = Row(*control).rect(game.world().controls);
   return {rect.left + std::floor(rect.width / 2), rect.top + std::floor(rect.height / 2)};
 }
 

@@ -2,29 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "world/controls.h"
 
-#include <algorithm>
-
 namespace reedfall {
-
-namespace {
-
-constexpr std::array<std::string_view, kControlCount> kControlNames{
-    "imgRedD", "Image1(2)", "Image1(1)", "Image1(0)", "imgDuck", "lblMessage", "imgTop", "imgback",
-};
-
-}  // namespace
-
-std::string_view ControlName(Control control) {
-  return kControlNames.at(static_cast<std::size_t>(control));
-}
-
-std::optional<Control> ControlByName(std::string_view name) {
-  const auto* found = std::find(kControlNames.begin(), kControlNames.end(), name);
-  if (found == kControlNames.end()) {
-    return std::nullopt;
-  }
-  return static_cast<Control>(found - kControlNames.begin());
-}
 
 void ShowFrame(DuckPicture& duck, int index) {
   if (!IsFrameIndex(index)) {

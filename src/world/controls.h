@@ -11,15 +11,18 @@
 #include <string>
 #include <string_view>
 
+#include "world/handlers.h"
 #include "world/sprites.h"
 
 namespace reedfall {
+
+struct World;
 
 inline constexpr int kClientWidth = 7305;   // twips: 487 pixels
 inline constexpr int kClientHeight = 7140;  // twips: 476 pixels
 
 // The play field's controls, topmost first: the order in which they take clicks, and the
-// reverse of the order in which they are drawn.
+// reverse of the order in which they are drawn. Each has a row in kControls below.
 enum class Control : std::uint8_t {
   imgRedD,
   Image1_2,
@@ -32,15 +35,6 @@ enum class Control : std::uint8_t {
 };
 
 inline constexpr int kControlCount = 8;
-
-inline constexpr std::array<Control, kControlCount> kStackingOrder{
-    Control::imgRedD, Control::Image1_2,   Control::Image1_1, Control::Image1_0,
-    Control::imgDuck, Control::lblMessage, Control::imgTop,   Control::imgback,
-};
-
-// The names by which the driver's scripts address the controls.
-std::string_view ControlName(Control control);
-std::optional<Control> ControlByName(std::string_view name);
 
 // A windowless picture. Width and Height follow the picture it shows (the sky is stretched).
 struct Picture {
@@ -146,10 +140,125 @@ struct MainWindowControls {
   DuckPicture imgRedD;
   std::array<Label, kLabelCount> labels;
 
+  [[nodiscard]] const DuckPicture& duck(DuckColour colour) const {
+    return colour == DuckColour::Red ? imgRedD : imgDuck;
+  }
   Label& label(LabelId id) { return labels.at(static_cast<std::size_t>(id)); }
   [[nodiscard]] const Label& label(LabelId id) const {
     return labels.at(static_cast<std::size_t>(id));
   }
 };
+
+// What a control shows: the kinds of art that a host's painter draws.
+enum class Shows : std::uint8_t {
+  Sky,           // one flat colour over the control's whole rectangle
+  Scenery,       // the scenery in front of the sky
+  SceneryPiece,  // a piece of the scenery that lies above the blue duck; `index`: which piece
+  DuckFrames,    // the frame that the duck's picture shows; `index`: the DuckColour
+  Label,         // a label's text; `index`: the LabelId
+};
+
+struct Art {
+  Shows shows;
+  int index = 0;
+};
+
+// One row per control of the play field, in stacking order: what it is called, what it shows,
+// where it lies, and which handlers its clicks run. Click routing, the handlers' dispatch, the
+// driver's names and the hosts' painters all read it.
+struct ControlRow {
+  Control id;
+  std::string_view name;  // as the driver's scripts name it
+  Art art;
+  // Where it lies now, in twips, shown or not; a hidden control takes no clicks.
+  Rect (*rect)(const MainWindowControls& controls);
+  bool (*shown)(const MainWindowControls& controls);
+  void (*click)(World& w);
+  // The second press of a double-click; none where it does nothing.
+  void (*dblClick)(World& w);
+};
+
+namespace detail {
+constexpr bool Always(const MainWindowControls& /*controls*/) { return true; }
+template <const Picture& kPlace>
+constexpr Rect Fixed(const MainWindowControls& /*controls*/) {
+  return RectOf(kPlace);
+}
+constexpr Art DuckArt(DuckColour colour) { return {Shows::DuckFrames, static_cast<int>(colour)}; }
+}  // namespace detail
+
+inline constexpr std::array<ControlRow, kControlCount> kControls{{
+    {Control::imgRedD, "imgRedD", detail::DuckArt(DuckColour::Red),
+     [](const MainWindowControls& c) { return RectOf(c.imgRedD); }, detail::Always, imgRedD_Click,
+     imgRedD_DblClick},
+    {Control::Image1_2,
+     "Image1(2)",
+     {Shows::SceneryPiece, 2},
+     detail::Fixed<kImage1_2>,
+     detail::Always,
+     [](World& w) { Image1_Click(w, 2); },
+     [](World& w) { Image1_DblClick(w, 2); }},
+    {Control::Image1_1,
+     "Image1(1)",
+     {Shows::SceneryPiece, 1},
+     detail::Fixed<kImage1_1>,
+     detail::Always,
+     [](World& w) { Image1_Click(w, 1); },
+     [](World& w) { Image1_DblClick(w, 1); }},
+    {Control::Image1_0,
+     "Image1(0)",
+     {Shows::SceneryPiece, 0},
+     detail::Fixed<kImage1_0>,
+     detail::Always,
+     [](World& w) { Image1_Click(w, 0); },
+     [](World& w) { Image1_DblClick(w, 0); }},
+    {Control::imgDuck, "imgDuck", detail::DuckArt(DuckColour::Blue),
+     [](const MainWindowControls& c) { return RectOf(c.imgDuck); }, detail::Always, imgDuck_Click,
+     imgDuck_DblClick},
+    {Control::lblMessage,
+     "lblMessage",
+     {Shows::Label, static_cast<int>(LabelId::lblMessage)},
+     [](const MainWindowControls& /*c*/) { return Spec(LabelId::lblMessage).rect; },
+     [](const MainWindowControls& c) { return c.label(LabelId::lblMessage).Visible; },
+     lblMessage_Click,
+     nullptr},
+    {Control::imgTop,
+     "imgTop",
+     {Shows::Scenery},
+     detail::Fixed<kImgTop>,
+     detail::Always,
+     imgTop_Click,
+     imgTop_DblClick},
+    {Control::imgback,
+     "imgback",
+     {Shows::Sky},
+     detail::Fixed<kImgBack>,
+     detail::Always,
+     imgback_Click,
+     imgback_DblClick},
+}};
+
+constexpr const ControlRow& Row(Control id) { return kControls.at(static_cast<std::size_t>(id)); }
+
+constexpr bool RowsInStackingOrder() {
+  for (std::size_t i = 0; i < kControls.size(); ++i) {
+    if (static_cast<std::size_t>(kControls.at(i).id) != i) {
+      return false;
+    }
+  }
+  return true;
+}
+static_assert(RowsInStackingOrder(), "kControls lists each control at its place in the stack");
+
+// The names by which the driver's scripts address the controls.
+constexpr std::string_view ControlName(Control control) { return Row(control).name; }
+constexpr std::optional<Control> ControlByName(std::string_view name) {
+  for (const ControlRow& row : kControls) {
+    if (row.name == name) {
+      return row.id;
+    }
+  }
+  return std::nullopt;
+}
 
 }  // namespace reedfall

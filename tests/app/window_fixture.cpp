@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window_fixture.h"
 
-#include <QScreen>
+#include <qpa/qplatformbackingstore.h>
+
+#include <QBackingStore>
 
 #include "app/look.h"
 
@@ -68,17 +70,12 @@ std::optional<QPoint> WindowFixture::StalePixelAfterPlay(int steps) {
       }
     }
   }
-  // What the window system was last given to show.
-  const auto onScreen = [this] {
-    QCoreApplication::processEvents();
-    return window.screen()
-        ->grabWindow(window.winId(), 0, 0, window.width(), window.height())
-        .toImage()
-        .convertToFormat(QImage::Format_RGB32);
-  };
-  const QImage painted = onScreen();
-  window.repaint();
-  const QImage full = onScreen();
+  QCoreApplication::processEvents();
+  // What the window system was last given to show, after all the pieces painted on the way...
+  const QImage painted =
+      window.backingStore()->handle()->toImage().convertToFormat(QImage::Format_RGB32);
+  // ...against the window painted afresh, whole.
+  const QImage full = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
   for (int y = 0; y < full.height(); ++y) {
     for (int x = 0; x < full.width(); ++x) {
       if (painted.size() != full.size() || painted.pixel(x, y) != full.pixel(x, y)) {

@@ -52,6 +52,10 @@ class ManualClock final : public GameClock {
     now_ = end;
   }
 
+  // Time passes without a wake-up, as while a busy desktop or a suspended machine keeps the
+  // program from running.
+  void Stall(std::int64_t ms) { now_ += ms; }
+
   // Runs up to and through the next wake-up; false if none is armed.
   bool Step() {
     if (!armed_) {

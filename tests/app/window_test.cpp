@@ -149,10 +149,12 @@ class WindowTest final : public QObject {
   void theBoxGoesOnWithTheRoundEndHoweverItIsClosed();
   void frameShowsSkyDuckAndStatusText();
   void statusLabelsShowTheirWholeText();
+  void labelsCutTheirTextAtTheirEdges();
   void repaintCoversOnlyWhatChanged();
   void paintingPieceByPieceMatchesAFullRepaint();
   void wakesOnlyWhenATickIsDue();
   void countdownSharesTheDucksWakeUps();
+  void aLateWakeUpRunsEachTimerOnce();
   void endAndCloseEndTheProgram_data();
   void endAndCloseEndTheProgram();
 };
@@ -567,6 +569,34 @@ void WindowTest::statusLabelsShowTheirWholeText() {
   }
 }
 
+void WindowTest::labelsCutTheirTextAtTheirEdges() {
+  // Whatever the font, and a face the game did not choose may be wider: nothing beyond the
+  // label, neither for a status label nor for the message.
+  QFont wide = reedfall::app::MessageFont();
+  wide.setPixelSize(40);
+  const QRect label(40, 20, 100, 30);
+  const QString text = QStringLiteral("Click Here To Start The Game!!!");
+  reedfall::app::LabelText message(wide, Qt::AlignHCenter);
+  for (const bool status : {true, false}) {
+    QImage image(200, 100, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    {
+      QPainter painter(&image);
+      painter.setPen(Qt::white);
+      painter.setFont(wide);
+      if (status) {
+        reedfall::app::DrawStatusText(painter, label, text);
+      } else {
+        message.Draw(painter, label, text.toStdString());
+      }
+    }
+    const int outside =
+        CountColour(image, image.rect(), kBlack) - CountColour(image, label, kBlack);
+    QCOMPARE(outside, image.width() * image.height() - label.width() * label.height());
+    QVERIFY(CountColour(image, label, kBlack) < label.width() * label.height());
+  }
+}
+
 void WindowTest::repaintCoversOnlyWhatChanged() {
   WindowFixture f;
   PaintRecorder recorder{f.window.field(), &f.client()};
@@ -648,6 +678,28 @@ void WindowTest::countdownSharesTheDucksWakeUps() {
   // Ten countdown ticks in six seconds, none with a wake-up of its own.
   QVERIFY2(f.clock.Wakes() - wakes <= 6000 / 60 + 2,
            qPrintable(QString::number(f.clock.Wakes() - wakes)));
+}
+
+void WindowTest::aLateWakeUpRunsEachTimerOnce() {
+  WindowFixture f;
+  const reedfall::frmMain& g = f.game();
+  f.window.newGameAction()->trigger();
+  // A duck in the middle of its flight, the countdown at a tick of its own.
+  while (g.world().controls.imgDuck.Top > 3000 || g.world().controls.imgDuck.Left < 1000 ||
+         g.world().controls.imgDuck.Left > 6000) {
+    QVERIFY(f.Step());
+  }
+  f.Run(*g.NextDue(TimerId::timleft) - f.clock.Now());
+  const float top = g.world().controls.imgDuck.Top;
+  const auto timeLeft = g.world().state.TimeLeft;
+  // Two countdown intervals and twenty duck intervals go by before the program runs again:
+  // each timer ticks once for them, as a busy desktop's would, and the game does not jump.
+  f.clock.Stall(1250);
+  QVERIFY(f.Step());
+  const float step = top - g.world().controls.imgDuck.Top;
+  QVERIFY2(step == 75 || step == 100, qPrintable(QString::number(step)));
+  QCOMPARE(g.world().state.TimeLeft, timeLeft - 1);
+  QCOMPARE(g.Now(), f.clock.Now());
 }
 
 // How the program is ended, and which round-end box is open meanwhile.

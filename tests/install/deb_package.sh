@@ -55,7 +55,7 @@ head -1 "$root/usr/share/doc/reedfall/copyright" |
 grep -q '^Files: LiberationSans-Regular.ttf$' "$root/usr/share/doc/reedfall/copyright" &&
   grep -q '^License: SIL-OFL-1.1$' "$root/usr/share/doc/reedfall/copyright" ||
   fail "the copyright file does not name the embedded font and its licence"
-strings "$root/usr/games/reedfall" | grep -q 'Liberation Sans' ||
+grep -a -q 'Liberation Sans' "$root/usr/games/reedfall" ||
   fail "the program does not carry its font"
 
 # ---- Debian's hardening flags, as the program shows them ----

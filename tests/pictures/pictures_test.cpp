@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,7 +48,8 @@ TEST(Xpm, ReadsKeysOfSeveralCharsAndTransparency) {
   EXPECT_EQ(std::vector<Rgba>(decoded.image.Pixels().begin(), decoded.image.Pixels().end()),
             expected);
   // The bytes a canvas takes: R, G, B, A.
-  const std::uint8_t* bytes = decoded.image.Bytes();
+  const std::span<const std::uint8_t> bytes = decoded.image.Bytes();
+  ASSERT_EQ(bytes.size(), 4U * 3 * 2);
   EXPECT_EQ((std::vector<int>{bytes[4], bytes[5], bytes[6], bytes[7]}),
             (std::vector<int>{255, 0, 0, 255}));
 }
@@ -202,8 +204,16 @@ TEST(ArtScale, ReadsAndWritesEachChannelWhereTheViewSays) {
   constexpr ChannelOrder kBgra{2, 1, 0, 3};
   const std::vector<std::uint8_t> art{10, 20, 30, 255, 0, 0, 0, 0};  // B, G, R, A twice
   std::vector<std::uint8_t> out(4 * 3);
-  ScaleArt({art.data(), 2, 1, 8, kBgra}, 1.5, {}, {0, 0, 3, 1}, {out.data(), 3, 1, 12, kBgra});
+  ScaleArt({art, 2, 1, 8, kBgra}, 1.5, {}, {0, 0, 3, 1}, {out, 3, 1, 12, kBgra});
   EXPECT_EQ(out, (std::vector<std::uint8_t>{10, 20, 30, 255, 5, 10, 15, 128, 0, 0, 0, 0}));
+  // Bytes too few for the view's size: nothing is written there, nothing read from there.
+  const std::vector<std::uint8_t> before = out;
+  ScaleArt({art, 2, 1, 8, kBgra}, 1.5, {}, {0, 0, 3, 1},
+           {std::span(out).first(11), 3, 1, 12, kBgra});
+  EXPECT_EQ(out, before);
+  ScaleArt({std::span(art).first(7), 2, 1, 8, kBgra}, 1.5, {}, {0, 0, 3, 1},
+           {out, 3, 1, 12, kBgra});
+  EXPECT_EQ(out, std::vector<std::uint8_t>(12, 0));
 }
 
 TEST(ArtScale, DeviceRectTakesEveryDevicePixelTheArtTouches) {
