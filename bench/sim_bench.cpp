@@ -2,8 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How fast the driver plays: virtual seconds of play per CPU second and timer ticks per
 // second, over a long scripted game. Prints figures; asserts nothing.
-#include <sys/resource.h>
-
+#include <chrono>
 #include <cstdio>
 #include <ctime>
 #include <string>
@@ -11,9 +10,29 @@
 
 #include "sim/driver.h"
 
+// Platform guard: the peak memory comes from POSIX's getrusage, which Windows and
+// WebAssembly lack.
+#if !defined(_WIN32) && !defined(__EMSCRIPTEN__)
+#define REEDFALL_HAS_RUSAGE 1
+#include <sys/resource.h>
+#endif
+
 namespace {
 
+// The process's CPU time where the platform keeps it (POSIX, and Windows through MinGW's
+// clock_gettime). WebAssembly keeps none: there the figures are of wall time, and say so.
+bool CpuClockRuns() {
+  timespec now{};
+  return clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now) == 0;
+}
+const bool kCpuClock = CpuClockRuns();
+const char* const kCpu = kCpuClock ? "CPU" : "wall";
+
 double CpuSeconds() {
+  if (!kCpuClock) {
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    return std::chrono::duration<double>(now).count();
+  }
   timespec now{};
   clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
   return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
@@ -45,11 +64,12 @@ void Measure(const char* what, const std::vector<std::string>& round, int rounds
   const double cpu = CpuSeconds() - start;
   const double virtualSeconds = static_cast<double>(driver.game().Now()) / 1000.0;
   const auto ticks = static_cast<double>(driver.game().TicksRun());
-  std::printf("%s: %d rounds, %.0f virtual s in %.3f CPU s\n", what, rounds, virtualSeconds, cpu);
-  std::printf("  %.0f times real time; %.3f ms CPU per 72-second round (goal: at most 5 ms)\n",
-              virtualSeconds / cpu, cpu * 1000.0 / rounds);
-  std::printf("  %.0f timer ticks, %.2f million ticks per CPU second (%zu bytes of dumps)\n", ticks,
-              ticks / cpu / 1e6, printed);
+  std::printf("%s: %d rounds, %.0f virtual s in %.3f %s s\n", what, rounds, virtualSeconds, cpu,
+              kCpu);
+  std::printf("  %.0f times real time; %.3f ms %s per 72-second round (goal: at most 5 ms)\n",
+              virtualSeconds / cpu, cpu * 1000.0 / rounds, kCpu);
+  std::printf("  %.0f timer ticks, %.2f million ticks per %s second (%zu bytes of dumps)\n", ticks,
+              ticks / cpu / 1e6, kCpu, printed);
 }
 
 }  // namespace
@@ -57,8 +77,10 @@ void Measure(const char* what, const std::vector<std::string>& round, int rounds
 int main() {
   Measure("scripted won rounds", WonRoundScript(), 2000);
   Measure("rounds without a shot", IdleRoundScript(), 2000);
+#ifdef REEDFALL_HAS_RUSAGE
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
   std::printf("peak RSS: %ld KiB\n", usage.ru_maxrss);
+#endif
   return 0;
 }

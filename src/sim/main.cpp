@@ -5,15 +5,18 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <span>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 #include "sim/script.h"
 #include "sim/stdio_stream.h"
 
 // Platform guard: Windows opens the standard streams in text mode, which would turn CRLF
-// into LF before the reader sees it, end a script at a Ctrl-Z byte and write CRLF for LF.
+// into LF before the reader sees it, end a script at a Ctrl-Z byte and write CRLF for LF (on
+// standard error too, where the messages must end as they do everywhere else).
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
@@ -25,7 +28,19 @@ void UseBinaryStandardStreams() {
 #ifdef _WIN32
   _setmode(_fileno(stdin), _O_BINARY);
   _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
 #endif
+}
+
+// Why a script could not be opened. A folder is told as such: Windows refuses to open one
+// ("Permission denied") where Linux opens it and fails the first read, and the message is the
+// same everywhere.
+std::string OpenFailure(const char* path, int error) {
+  std::error_code ignored;
+  if (std::filesystem::is_directory(path, ignored)) {
+    return std::string("reedfall-sim: cannot read ") + path + " at line 1: Is a directory\n";
+  }
+  return std::string("reedfall-sim: cannot read ") + path + ": " + std::strerror(error) + "\n";
 }
 
 void PrintError(std::string_view message) {
@@ -46,8 +61,7 @@ int main(int argc, char** argv) {
   const bool fromStdin = args.size() < 2 || std::string_view(args[1]) == "-";
   std::FILE* input = fromStdin ? stdin : std::fopen(args[1], "rb");
   if (input == nullptr) {
-    PrintError(std::string("reedfall-sim: cannot read ") + args[1] + ": " + std::strerror(errno) +
-               "\n");
+    PrintError(OpenFailure(args[1], errno));
     return kScriptFailed;
   }
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
@@ -146,8 +147,16 @@ std::string PortableFixedText(T value) {
     return text + "inf";
   }
   if (std::trunc(magnitude) == magnitude) {
-    // A whole number is written exactly, every digit of it, as printf writes it: 2^60 is
-    // 1152921504606846976, not the shortest 1152921504606847000.
+    // A whole number is written exactly, every digit of it: 2^60 is 1152921504606846976, not
+    // the shortest 1152921504606847000. Below 2^53, the game's scores and positions, as an
+    // integer; above, as printf writes it.
+    if (magnitude < 0x1p53) {
+      std::array<char, 20> digits{};
+      const auto end = std::to_chars(digits.data(), digits.data() + digits.size(),
+                                     static_cast<std::int64_t>(magnitude))
+                           .ptr;
+      return text.append(digits.data(), end);
+    }
     std::array<char, 320> buffer{};
     // NOLINTNEXTLINE(cppcoreguidelines-pro-type-vararg): as above
     std::snprintf(buffer.data(), buffer.size(), "%.0f", static_cast<double>(magnitude));

@@ -22,8 +22,9 @@ std::string DecimalText(float value);
 std::optional<double> ReadDecimal(std::string_view text);
 
 // The stand-ins for the standard library's floating-point std::to_chars and std::from_chars,
-// built on C's printf and strtod alone, for the libraries that lack them (libc++ up to 19,
-// and so emscripten's). Always built, so that the tests hold them to the library's answers
+// built on C's printf and strtod alone, for the libraries that lack them (libc++ 13, which
+// emscripten ships, and libc++ until it has both). They are as exact as the C library's
+// printf and strtod. Always built, so that the tests hold them to the library's answers
 // wherever both exist.
 namespace portable {
 // What std::to_chars(first, last, value, std::chars_format::fixed) writes: "-0" included.

@@ -8,6 +8,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -15,6 +16,7 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "world/decimal.h"
@@ -22,7 +24,14 @@
 namespace reedfall {
 namespace {
 
-std::string Zeros(std::size_t count) { return std::string(count, '0'); }
+// `head`, `count` zeros, then `tail`: long numbers, spelt out. (Appended rather than added up:
+// GCC 12 warns wrongly of overlapping copies in "..." + std::string at -O3.)
+std::string WithZeros(std::string_view head, std::size_t count, std::string_view tail = "") {
+  std::string text(head);
+  text.append(count, '0');
+  text.append(tail);
+  return text;
+}
 
 // std::bit_cast, which libc++ 13 lacks.
 template <typename To, typename From>
@@ -66,9 +75,9 @@ TEST(DecimalText, IsTheShortestPlainDecimalThatReadsBack) {
       {1e17, "100000000000000000"},
       {0x1p60, "1152921504606846976"},
       {1e23, "99999999999999991611392"},
-      {5e-324, "0." + Zeros(323) + "5"},
+      {5e-324, WithZeros("0.", 323, "5")},
       // A power of two whose nearest 16-digit decimal reads back as the number below it.
-      {0x1p-1017, "0." + Zeros(306) + "7120236347223045"},
+      {0x1p-1017, WithZeros("0.", 306, "7120236347223045")},
   };
   for (const auto& row : doubles) {
     EXPECT_EQ(DecimalText(row.value), row.text) << row.text;
@@ -90,7 +99,7 @@ TEST(DecimalText, IsTheShortestPlainDecimalThatReadsBack) {
       {0.1F + 0.2F, "0.3"},
       {16777216, "16777216"},
       {3.4e38F, "339999995214436424907732413799364296704"},
-      {0x1p-96F, "0." + Zeros(28) + "12621775"},
+      {0x1p-96F, WithZeros("0.", 28, "12621775")},
   };
   for (const auto& row : floats) {
     EXPECT_EQ(DecimalText(row.value), row.text) << row.text;
@@ -106,6 +115,11 @@ TEST(DecimalText, IsTheShortestPlainDecimalThatReadsBack) {
 // Every power of two and a spread of random bit patterns: the stand-in's text reads back as the
 // number, no shorter one does, and where the library converts too, both write the same.
 TEST(DecimalText, TheStandInWritesWhatTheLibraryWrites) {
+  // The stand-in is as exact as C's strtod. MinGW-w64's reads 3839223843572815e-254, just
+  // below 2^-792, as 2^-792 itself; there the library converts and the stand-in is not used.
+  if (std::strtod("3839223843572815e-254", nullptr) == 0x1p-792) {
+    GTEST_SKIP() << "this C library's strtod does not round exactly at powers of two";
+  }
   std::vector<double> doubles;
   std::vector<float> floats;
   for (int k = -1074; k < 1024; ++k) {
@@ -138,7 +152,7 @@ TEST(DecimalText, TheStandInWritesWhatTheLibraryWrites) {
     if (i > 0 && up[i - 1] != '-') {
       ++up[i - 1];
     } else {
-      up.insert(i, "1");
+      up.insert(up.begin() + static_cast<std::ptrdiff_t>(i), '1');
     }
     return std::pair{cut, up};
   };
@@ -174,7 +188,8 @@ TEST(DecimalText, TheStandInWritesWhatTheLibraryWrites) {
 
 // What `rand` and any other reader of plain decimals takes: the nearest double, both ways.
 TEST(ReadDecimal, TakesPlainDecimalsOnly) {
-  const std::string rounded = "0." + std::string(1000, '1');
+  std::string rounded = "0.";
+  rounded.append(1000, '1');
   const struct {
     std::string text;
     std::optional<double> value;
@@ -192,11 +207,11 @@ TEST(ReadDecimal, TakesPlainDecimalsOnly) {
       {"0000.5000", 0.5},
       {"9007199254740991", 9007199254740991.0},
       {"9007199254740993", 9007199254740992.0},  // halfway: to the even one
-      {"0." + Zeros(320) + "1", 1e-321},
-      {"0." + Zeros(400) + "1", 0.0},  // too small for any double
-      {"-0." + Zeros(400) + "1", -0.0},
-      {"179769313486231570" + Zeros(291), std::numeric_limits<double>::max()},
-      {"1" + Zeros(309), std::nullopt},  // past the largest double
+      {WithZeros("0.", 320, "1"), 1e-321},
+      {WithZeros("0.", 400, "1"), 0.0},  // too small for any double
+      {WithZeros("-0.", 400, "1"), -0.0},
+      {WithZeros("179769313486231570", 291), std::numeric_limits<double>::max()},
+      {WithZeros("1", 309), std::nullopt},  // past the largest double
       {"", std::nullopt},
       {"-", std::nullopt},
       {".", std::nullopt},
