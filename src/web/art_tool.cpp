@@ -23,7 +23,7 @@ bool WritePam(const std::string& path, const reedfall::pictures::Image& image) {
   const auto bytes =
       static_cast<std::size_t>(image.width()) * static_cast<std::size_t>(image.height()) * 4U;
   const bool written = std::fwrite(header.data(), 1, header.size(), file) == header.size() &&
-                       std::fwrite(image.Bytes(), 1, bytes, file) == bytes;
+                       std::fwrite(image.Bytes().data(), 1, bytes, file) == bytes;
   return std::fclose(file) == 0 && written;
 }
 

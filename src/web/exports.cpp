@@ -79,7 +79,11 @@ EMSCRIPTEN_KEEPALIVE int rf_field_height() { return Game().field().height(); }
 
 // 0: below the message label; 1: above it. Straight RGBA, rf_field_width() pixels a row.
 EMSCRIPTEN_KEEPALIVE const std::uint8_t* rf_layer(int layer) {
-  return Game().field().Pixels(layer == 0 ? Layer::BelowMessage : Layer::AboveMessage).Bytes();
+  return Game()
+      .field()
+      .Pixels(layer == 0 ? Layer::BelowMessage : Layer::AboveMessage)
+      .Bytes()
+      .data();
 }
 
 EMSCRIPTEN_KEEPALIVE int rf_changed_count() {

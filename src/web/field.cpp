@@ -7,7 +7,6 @@
 
 #include "pictures/art_scale.h"
 #include "pictures/pictures.h"
-#include "pictures/scenery.h"
 
 namespace reedfall::web {
 
@@ -80,7 +79,8 @@ void Unpremultiply(Image& image, const Box& box) {
 }  // namespace
 
 Field::Field(const MainWindowControls& controls)
-    : ducks_{LookOf(controls.imgDuck), LookOf(controls.imgRedD)},
+    : controls_(&controls),
+      ducks_{LookOf(controls.duck(DuckColour::Blue)), LookOf(controls.duck(DuckColour::Red))},
       below_(kFieldWidthPx, kFieldHeightPx),
       above_(kFieldWidthPx, kFieldHeightPx) {
   DrawLayer(below_, Layer::BelowMessage, kFieldBox);
@@ -92,49 +92,40 @@ Field::DuckLook Field::LookOf(const DuckPicture& duck) {
   return {BoxOf(PixelsOf(duck)), duck.colour, duck.frame};
 }
 
-void Field::DrawControl(Image& onto, Control control, const Box& clip) const {
-  switch (control) {
-    case Control::imgback:
-      // The sky is one flat colour, stretched over its rectangle; below it the window's black.
-      Fill(onto, clip, kBlack);
-      Fill(onto, Intersect(BoxOf(PixelsOf(kImgBack)), clip), pictures::kSkyColour);
+void Field::DrawControl(Image& onto, const ControlRow& row, const Box& clip) const {
+  switch (row.art.shows) {
+    case Shows::Sky:
+      // One flat colour, stretched over the control's rectangle.
+      Fill(onto, Intersect(BoxOf(PixelsOf(row.rect(*controls_))), clip), pictures::kSkyColour);
       break;
-    case Control::imgTop: {
-      const Box place = pictures::SceneryTopPlace();
-      Draw(onto, pictures::SceneryTop(), {place.x, place.y}, clip);
-      break;
-    }
-    case Control::Image1_0:
-    case Control::Image1_1:
-    case Control::Image1_2: {
-      // Image1(element), a control array: its elements lie in the stack in reverse.
-      const int element = control == Control::Image1_0 ? 0 : control == Control::Image1_1 ? 1 : 2;
-      const Box place = pictures::SceneryPiecePlace(element);
-      Draw(onto, pictures::SceneryPiece(element), {place.x, place.y}, clip);
+    case Shows::Scenery:
+    case Shows::SceneryPiece: {
+      const PixelBounds place = PixelsOf(row.rect(*controls_));
+      const Image& art = row.art.shows == Shows::Scenery ? pictures::SceneryTop()
+                                                         : pictures::SceneryPiece(row.art.index);
+      Draw(onto, art, {place.left, place.top}, clip);
       break;
     }
-    case Control::imgDuck:
-    case Control::imgRedD: {
-      const DuckLook& duck = ducks_.at(control == Control::imgDuck ? 0 : 1);
+    case Shows::DuckFrames: {
+      const DuckLook& duck = ducks_.at(static_cast<std::size_t>(row.art.index));
       Draw(onto, pictures::DuckFrame(duck.colour, duck.frame), {duck.place.x, duck.place.y}, clip);
       break;
     }
-    case Control::lblMessage:
+    case Shows::Label:
       break;  // the page's own text, between the layers
   }
 }
 
 void Field::DrawLayer(Image& onto, Layer layer, const Box& clip) const {
-  if (layer == Layer::AboveMessage) {
-    Fill(onto, clip, kClear);
-  }
+  // Where no picture lies the window's black shows; above the message, the page's text.
+  Fill(onto, clip, layer == Layer::BelowMessage ? kBlack : kClear);
   // Up the stack from the sky: the controls below the message label first.
   bool belowMessage = true;
-  for (auto control = kStackingOrder.rbegin(); control != kStackingOrder.rend(); ++control) {
-    if (*control == Control::lblMessage) {
+  for (auto row = kControls.rbegin(); row != kControls.rend(); ++row) {
+    if (row->art.shows == Shows::Label) {
       belowMessage = false;
     } else if (belowMessage == (layer == Layer::BelowMessage)) {
-      DrawControl(onto, *control, clip);
+      DrawControl(onto, *row, clip);
     }
   }
 }
@@ -157,7 +148,9 @@ void Field::SetFactor(double factor) {
 }
 
 void Field::Follow(const MainWindowControls& controls) {
-  const std::array<DuckLook, 2> now{LookOf(controls.imgDuck), LookOf(controls.imgRedD)};
+  controls_ = &controls;
+  const std::array<DuckLook, 2> now{LookOf(controls.duck(DuckColour::Blue)),
+                                    LookOf(controls.duck(DuckColour::Red))};
   std::vector<Box> places;
   for (std::size_t i = 0; i < now.size(); ++i) {
     if (now[i] != ducks_[i]) {

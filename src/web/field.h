@@ -56,12 +56,13 @@ class Field {
   static DuckLook LookOf(const DuckPicture& duck);
   // Draws the controls on one side of the message label, bottom to top, within `clip`.
   void DrawLayer(pictures::Image& onto, Layer layer, const pictures::Box& clip) const;
-  void DrawControl(pictures::Image& onto, Control control, const pictures::Box& clip) const;
+  void DrawControl(pictures::Image& onto, const ControlRow& row, const pictures::Box& clip) const;
   // Redraws the layer above the message in `art`, in art pixels, and its averaged copy.
   void Redraw(const pictures::Box& art);
 
-  std::array<DuckLook, 2> ducks_;  // blue, red
-  pictures::Image below_;          // at art size
+  const MainWindowControls* controls_;  // the game's, as the field last followed them
+  std::array<DuckLook, 2> ducks_;       // by DuckColour: blue, red
+  pictures::Image below_;               // at art size
   pictures::Image above_;
   double factor_ = 1;
   pictures::Image belowScaled_;  // at device size, for a factor below 1
