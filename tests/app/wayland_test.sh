@@ -2,16 +2,18 @@
 # SPDX-FileCopyrightText: 2026 The Reedfall developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # wayland_test.sh PROGRAM APP_ID QT_PLUGIN_DIR WORK_DIR
-# The game on a real Wayland compositor: weston, nested on an Xvfb of its own so that it has a
-# keyboard (xdotool types on the X server). The window must open natively with its app id, its
+# The game on a real Wayland compositor: weston, nested on the X server that DISPLAY names (an
+# Xvfb of the test's own: scripts/with-xvfb) so that it has a keyboard (xdotool types on the X
+# server). The window must open natively with its app id, its
 # title and one size for minimum and maximum; weston's own maximize (Super+Shift+M), then a new
 # game from the menu's access keys, must leave it playing; File > End ends it with status 0.
 # The protocol, as the program saw it (WAYLAND_DEBUG), is kept in WORK_DIR/protocol.log.
-# Status 77 (skipped) where weston, Xvfb, xdotool or Qt's Wayland platform is missing.
+# Status 77 (skipped) where weston, xdotool or Qt's Wayland platform is missing.
 set -uo pipefail
 program=$1 app_id=$2 plugins=$3 work=$4
 
-for tool in weston Xvfb xdotool; do
+[ -n "${DISPLAY:-}" ] || { echo "SKIP: no X server to nest weston on"; exit 77; }
+for tool in weston xdotool; do
   command -v "$tool" >/dev/null || { echo "SKIP: no $tool on this machine"; exit 77; }
 done
 ls "$plugins"/platforms/libqwayland-generic.* >/dev/null 2>&1 ||
@@ -43,16 +45,6 @@ wait_for() {
   return 1
 }
 game_runs() { kill -0 "$game" 2>/dev/null; }
-
-# An X server of its own, on a display that it picks itself.
-Xvfb -displayfd 1 -screen 0 1400x1100x24 -nolisten tcp >"$work/display" 2>"$work/xvfb.log" &
-pids+=($!)
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
-done
-[ -s "$work/display" ] || { echo "SKIP: Xvfb did not start"; exit 77; }
-export DISPLAY=:$(head -1 "$work/display")
 
 socket=reedfall-test
 weston --backend=x11-backend.so --use-pixman --socket=$socket --width=1280 --height=1024 \

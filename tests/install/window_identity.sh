@@ -2,7 +2,8 @@
 # SPDX-FileCopyrightText: 2026 The Reedfall developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # window_identity.sh PROGRAM DESKTOP_ENTRY WORK_DIR
-# Starts the installed game on an X server of its own (Xvfb) and reads its window as a desktop
+# Starts the installed game on the X server that DISPLAY names (an Xvfb of the test's own:
+# scripts/with-xvfb) and reads its window as a desktop
 # does to give it the menu entry's name and icon: the two properties that name the desktop
 # entry, and the window class that the entry's StartupWMClass promises.
 set -euo pipefail
@@ -15,7 +16,6 @@ promised_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
 rm -rf "$work"
 mkdir -p "$work"
 pids=()
-# The game first, then its server, each by the number this script started it as.
 stop() {
   local pid
   for pid in "${pids[@]}"; do
@@ -25,19 +25,8 @@ stop() {
 }
 trap stop EXIT
 
-# -displayfd: the server picks a free display and writes its number once it accepts clients,
-# so that this never meets another X server on the machine.
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-pids=("$!")
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
-done
-[ -s "$work/display" ] || { fail "Xvfb did not start: $(cat "$work/xvfb.log")"; finish; }
-export DISPLAY=:$(head -1 "$work/display")
-
 env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" >"$work/game.log" 2>&1 &
-pids=("$!" "${pids[@]}")
+pids=("$!")
 window=
 for _ in $(seq 100); do
   # Qt also names a 1 x 1 helper window after the program; only the real one has a class.
