@@ -9,17 +9,21 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <string>
+#include <string_view>
 #include <type_traits>
 #include <version>
 
 // The standard library's floating-point conversions where it has them: exact, fast and
 // independent of the locale. libstdc++ and Microsoft's library announce them with this macro;
 // libc++ leaves it out until it has both directions.
+// NOLINTBEGIN(cppcoreguidelines-macro-usage): it chooses what is compiled
 #if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
 #define REEDFALL_LIBRARY_CHARCONV 1
 #else
 #define REEDFALL_LIBRARY_CHARCONV 0
 #endif
+// NOLINTEND(cppcoreguidelines-macro-usage)
 
 namespace reedfall {
 
@@ -71,15 +75,16 @@ T ReadBack(const Digits& d) {
 Digits Rounded(double value, int precision) {
   std::array<char, 64> buffer{};
   // NOLINTNEXTLINE(cppcoreguidelines-pro-type-vararg): C's printf is the portable exact rounding
-  std::snprintf(buffer.data(), buffer.size(), "%.*e", precision - 1, value);
+  const int length = std::snprintf(buffer.data(), buffer.size(), "%.*e", precision - 1, value);
+  const std::string_view text(buffer.data(), static_cast<std::size_t>(length));
+  const std::size_t e = text.find('e');
   Digits d;
-  const char* p = buffer.data();
-  for (; *p != 'e'; ++p) {
-    if (IsDigit(*p)) {
-      d.digits += *p;
+  for (const char c : text.substr(0, e)) {
+    if (IsDigit(c)) {
+      d.digits += c;
     }
   }
-  d.exponent = static_cast<int>(std::strtol(p + 1, nullptr, 10)) - (precision - 1);
+  d.exponent = std::stoi(std::string(text.substr(e + 1))) - (precision - 1);
   return d;
 }
 
@@ -102,7 +107,7 @@ template <typename T>
 Digits Shortest(T value) {
   constexpr int kEnough = std::numeric_limits<T>::max_digits10;
   for (int precision = 1; precision < kEnough; ++precision) {
-    const Digits nearest = Rounded(value, precision);
+    Digits nearest = Rounded(value, precision);
     const T back = ReadBack<T>(nearest);
     if (back == value) {
       return nearest;
@@ -112,7 +117,7 @@ Digits Shortest(T value) {
     // close as the next above, can one on the other side still read back as `value`: the
     // nearest's neighbour above.
     if (back < value) {
-      const Digits above = Next(nearest);
+      Digits above = Next(nearest);
       if (ReadBack<T>(above) == value) {
         return above;
       }
@@ -152,14 +157,15 @@ std::string PortableFixedText(T value) {
     // integer; above, as printf writes it.
     if (magnitude < 0x1p53) {
       std::array<char, 20> digits{};
-      const auto end = std::to_chars(digits.data(), digits.data() + digits.size(),
-                                     static_cast<std::int64_t>(magnitude))
-                           .ptr;
+      auto* const end = std::to_chars(digits.data(), digits.data() + digits.size(),
+                                      static_cast<std::int64_t>(magnitude))
+                            .ptr;
       return text.append(digits.data(), end);
     }
     std::array<char, 320> buffer{};
+    const double whole = magnitude;
     // NOLINTNEXTLINE(cppcoreguidelines-pro-type-vararg): as above
-    std::snprintf(buffer.data(), buffer.size(), "%.0f", static_cast<double>(magnitude));
+    static_cast<void>(std::snprintf(buffer.data(), buffer.size(), "%.0f", whole));
     return text + buffer.data();
   }
   return text + Plain(Shortest(magnitude));
