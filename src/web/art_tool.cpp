@@ -4,8 +4,11 @@
 // pixels the game draws: the two icons and the crosshair pointer, each as a PAM file
 // (NAME.pam, RGB_ALPHA, straight colours). The build turns them into PNGs enlarged by whole
 // numbers (make_png.py). It runs under node at build time.
-#include <cstdio>
+#include <array>
 #include <cstdlib>
+#include <exception>
+#include <fstream>
+#include <iostream>
 #include <string>
 
 #include "pictures/pictures.h"
@@ -13,42 +16,48 @@
 namespace {
 
 bool WritePam(const std::string& path, const reedfall::pictures::Image& image) {
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (file == nullptr) {
-    return false;
+  std::ofstream file(path, std::ios::binary);
+  const std::span<const std::uint8_t> bytes = image.Bytes();
+  file << "P7\nWIDTH " << image.width() << "\nHEIGHT " << image.height()
+       << "\nDEPTH 4\nMAXVAL 255\nTUPLTYPE RGB_ALPHA\nENDHDR\n";
+  file.write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
+  file.close();
+  return static_cast<bool>(file);
+}
+
+struct Named {
+  const char* name;
+  const reedfall::pictures::Image* image;
+};
+
+int Run(const std::string& folder) {
+  const std::array<Named, 3> pictures{{
+      {"icon", &reedfall::pictures::WindowIcon()},
+      {"icon-16", &reedfall::pictures::SmallWindowIcon()},
+      {"crosshair", &reedfall::pictures::Crosshair()},
+  }};
+  for (const Named& picture : pictures) {
+    const std::string path = folder + "/" + picture.name + ".pam";
+    if (!WritePam(path, *picture.image)) {
+      std::cerr << "reedfall-web-art: cannot write " << path << '\n';
+      return EXIT_FAILURE;
+    }
   }
-  const std::string header = "P7\nWIDTH " + std::to_string(image.width()) + "\nHEIGHT " +
-                             std::to_string(image.height()) +
-                             "\nDEPTH 4\nMAXVAL 255\nTUPLTYPE RGB_ALPHA\nENDHDR\n";
-  const auto bytes =
-      static_cast<std::size_t>(image.width()) * static_cast<std::size_t>(image.height()) * 4U;
-  const bool written = std::fwrite(header.data(), 1, header.size(), file) == header.size() &&
-                       std::fwrite(image.Bytes().data(), 1, bytes, file) == bytes;
-  return std::fclose(file) == 0 && written;
+  return EXIT_SUCCESS;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: reedfall-web-art FOLDER\n");
-    return 2;
-  }
-  const std::string folder = argv[1];
-  const struct {
-    const char* name;
-    const reedfall::pictures::Image& image;
-  } pictures[] = {
-      {"icon", reedfall::pictures::WindowIcon()},
-      {"icon-16", reedfall::pictures::SmallWindowIcon()},
-      {"crosshair", reedfall::pictures::Crosshair()},
-  };
-  for (const auto& picture : pictures) {
-    const std::string path = folder + "/" + picture.name + ".pam";
-    if (!WritePam(path, picture.image)) {
-      std::fprintf(stderr, "reedfall-web-art: cannot write %s\n", path.c_str());
-      return EXIT_FAILURE;
+  try {
+    if (argc != 2) {
+      std::cerr << "usage: reedfall-web-art FOLDER\n";
+      return 2;
     }
+    return Run(argv[1]);  // NOLINT(cppcoreguidelines-pro-bounds-pointer-arithmetic)
+  } catch (const std::exception& error) {
+    std::cerr << "reedfall-web-art: " << error.what() << '\n';
+    return EXIT_FAILURE;
   }
-  return EXIT_SUCCESS;
 }

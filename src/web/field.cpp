@@ -121,6 +121,7 @@ void Field::DrawLayer(Image& onto, Layer layer, const Box& clip) const {
   Fill(onto, clip, layer == Layer::BelowMessage ? kBlack : kClear);
   // Up the stack from the sky: the controls below the message label first.
   bool belowMessage = true;
+  // NOLINTNEXTLINE(modernize-loop-convert): bottom to top, the table's reverse
   for (auto row = kControls.rbegin(); row != kControls.rend(); ++row) {
     if (row->art.shows == Shows::Label) {
       belowMessage = false;
@@ -153,10 +154,11 @@ void Field::Follow(const MainWindowControls& controls) {
                                     LookOf(controls.duck(DuckColour::Red))};
   std::vector<Box> places;
   for (std::size_t i = 0; i < now.size(); ++i) {
-    if (now[i] != ducks_[i]) {
-      places.push_back(ducks_[i].place);
-      if (now[i].place != ducks_[i].place) {
-        places.push_back(now[i].place);
+    const DuckLook& shown = ducks_.at(i);
+    if (now.at(i) != shown) {
+      places.push_back(shown.place);
+      if (now.at(i).place != shown.place) {
+        places.push_back(now.at(i).place);
       }
     }
   }
