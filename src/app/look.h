@@ -7,31 +7,20 @@
 
 #include <QRect>
 #include <array>
-#include <cmath>
 #include <string>
 #include <vector>
 
 #include "world/controls.h"
+#include "world/pixels.h"
 
 namespace reedfall::app {
 
-// Twips to pixels. A click lands at the twips of its pixel's top-left corner, so a picture is
-// painted from the first whole pixel at or after its Left and Top: then the pixels painted for
-// it are exactly those whose clicks fall inside its rectangle, also where the rules leave a
-// duck between two pixels.
-inline int PixelOf(double twips) { return static_cast<int>(std::ceil(twips / kTwipsPerPixel)); }
-
 inline QRect PixelRect(const Rect& twips) {
-  const int left = PixelOf(twips.left);
-  const int top = PixelOf(twips.top);
-  return {left, top, PixelOf(twips.left + twips.width) - left,
-          PixelOf(twips.top + twips.height) - top};
+  const PixelBounds pixels = PixelsOf(twips);
+  return {pixels.left, pixels.top, pixels.width, pixels.height};
 }
 
 inline QRect PixelRect(const Picture& picture) { return PixelRect(RectOf(picture)); }
-
-// The play field ends where its lowest picture ends; the status area lies below it.
-inline constexpr int kFieldBottomTwips = 5580;
 
 // Where a control of the play field lies, in pixels, and for a duck the frame it shows.
 struct PictureLook {

@@ -98,7 +98,9 @@ void ScaleArt(PixelsView art, double factor, Point origin, const Box& device,
   };
   if (!Holds(art)) {
     for (int y = 0; y < out.height; ++y) {
-      std::ranges::fill(line(y), std::uint8_t{0});
+      // std::fill, not std::ranges::fill: emscripten's libc++ 13 has no ranges algorithms.
+      const std::span<std::uint8_t> bytes = line(y);
+      std::fill(bytes.begin(), bytes.end(), std::uint8_t{0});
     }
     return;
   }

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "frmmain/frmmain.h"
+#include "sim/dump.h"
 #include "sim/sim_platform.h"
 
 namespace reedfall::sim {
@@ -44,8 +45,5 @@ class Driver {
   frmMain game_;
   std::int64_t clockLimit_;
 };
-
-// The whole state as one line of JSON, without the newline.
-std::string Dump(const frmMain& game);
 
 }  // namespace reedfall::sim

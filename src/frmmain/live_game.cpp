@@ -1,0 +1,98 @@
+// SPDX-FileCopyrightText: 2026 The Reedfall developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "frmmain/live_game.h"
+
+#include <chrono>
+
+namespace reedfall {
+
+namespace {
+
+// A countdown tick may run this much after its time to share a wake-up with a duck's tick:
+// one duck interval, a tenth of the countdown's. Ticks still run at their own times on the
+// game's clock, in their order, and a click still brings the game up to its moment first;
+// only the clock label changes a little later on screen, and the host wakes up about a tenth
+// less often while a duck flies out of step with the countdown.
+constexpr std::int64_t kCountdownSlackMs = 60;
+
+std::uint64_t WallClockSeed() {
+  return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+}
+
+}  // namespace
+
+ClockSeededRandom::ClockSeededRandom() : generator_(WallClockSeed()) {}
+
+void ClockSeededRandom::Randomize() { generator_.Seed(WallClockSeed()); }
+
+LiveGame::LiveGame(RandomSource* random)
+    : game_(Platform{*this, random != nullptr ? *random : ownRandom_, *this}) {}
+
+void LiveGame::Press(std::int64_t now, double x, double y) {
+  CatchUp(now);
+  lastPressed_ = game_.Click(x, y);
+}
+
+void LiveGame::DoubleClick(std::int64_t now) {
+  CatchUp(now);
+  if (lastPressed_) {
+    game_.DblClickOn(*lastPressed_);
+  }
+  lastPressed_.reset();
+}
+
+void LiveGame::NewGame(std::int64_t now) {
+  CatchUp(now);
+  game_.MenuNewGame();
+}
+
+void LiveGame::End() { game_.MenuEnd(); }
+
+void LiveGame::Close() { game_.CloseButton(); }
+
+void LiveGame::BoxClosed(std::int64_t now) {
+  CatchUp(now);
+  game_.MessageBoxOk();
+}
+
+void LiveGame::CatchUp(std::int64_t now) {
+  // A late wake-up runs each timer once for the intervals it missed, as a busy desktop does;
+  // a hidden browser tab's slowed timers make the game wait, not jump.
+  if (now >= game_.Now()) {
+    game_.AdvanceTo(now, Lateness::DropMissed);
+  }
+}
+
+std::optional<MessageBoxText> LiveGame::TakeBox() {
+  std::optional<MessageBoxText> box = box_;
+  box_.reset();
+  return ended_ ? std::nullopt : box;
+}
+
+void LiveGame::ShowMessageBox(std::string_view text, std::string_view title) {
+  // The game is in the middle of a tick; the box opens once it has returned.
+  box_ = MessageBoxText{title, text};
+}
+
+void LiveGame::EndProgram() { ended_ = true; }
+
+std::optional<std::int64_t> LiveGame::NextWake() const {
+  if (ended_) {
+    return std::nullopt;
+  }
+  const std::optional<std::int64_t> next = game_.NextWake();
+  if (!next || game_.NextDue(TimerId::timleft) != next) {
+    return next;
+  }
+  std::optional<std::int64_t> duck;
+  for (const TimerId id :
+       {TimerId::timDuck, TimerId::timRDuck, TimerId::timDead, TimerId::timRdead}) {
+    const std::optional<std::int64_t> due = game_.NextDue(id);
+    if (due && (!duck || *due < *duck)) {
+      duck = due;
+    }
+  }
+  return duck && *duck - *next <= kCountdownSlackMs ? duck : next;
+}
+
+}  // namespace reedfall

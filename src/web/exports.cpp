@@ -1,0 +1,148 @@
+// SPDX-FileCopyrightText: 2026 The Reedfall developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the page's script calls: one game for the page, events in, what changed out. Times are
+// milliseconds since the page started; coordinates are pixels of the client area. Every event
+// returns the bits of web::Changed; the script then reads what they name.
+#include <emscripten/emscripten.h>
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "sim/dump.h"
+#include "web/page.h"
+
+namespace {
+
+using reedfall::web::Layer;
+using reedfall::web::Page;
+
+// The page's one game, made when the script starts it.
+std::optional<Page>& ThePage() {
+  static std::optional<Page> page;
+  return page;
+}
+
+Page& Game() { return *ThePage(); }
+
+std::int64_t Ms(double now) { return static_cast<std::int64_t>(std::floor(now)); }
+
+const reedfall::LabelSpec* LabelAt(int id) {
+  if (id < 0 || id >= reedfall::kLabelCount) {
+    return nullptr;
+  }
+  return &reedfall::kLabelTable.at(static_cast<std::size_t>(id));
+}
+
+}  // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE std::uint32_t rf_start() {
+  if (!ThePage()) {
+    ThePage().emplace();
+  }
+  return Game().ShowAll();
+}
+
+EMSCRIPTEN_KEEPALIVE std::uint32_t rf_press(double now, double x, double y) {
+  return Game().Press(Ms(now), x, y);
+}
+
+EMSCRIPTEN_KEEPALIVE std::uint32_t rf_double_click(double now) {
+  return Game().DoubleClick(Ms(now));
+}
+
+EMSCRIPTEN_KEEPALIVE std::uint32_t rf_new_game(double now) { return Game().NewGame(Ms(now)); }
+
+EMSCRIPTEN_KEEPALIVE std::uint32_t rf_end() { return Game().End(); }
+
+EMSCRIPTEN_KEEPALIVE std::uint32_t rf_box_ok(double now) { return Game().BoxClosed(Ms(now)); }
+
+EMSCRIPTEN_KEEPALIVE std::uint32_t rf_wake(double now) { return Game().Wake(Ms(now)); }
+
+// Milliseconds since the start at which to wake next; -1 while nothing can act.
+EMSCRIPTEN_KEEPALIVE double rf_next_wake() {
+  const std::optional<std::int64_t> next = Game().NextWake();
+  return next ? static_cast<double>(*next) : -1.0;
+}
+
+// --- The field. ---
+
+EMSCRIPTEN_KEEPALIVE std::uint32_t rf_set_factor(double factor) { return Game().SetFactor(factor); }
+
+EMSCRIPTEN_KEEPALIVE int rf_field_width() { return Game().field().width(); }
+
+EMSCRIPTEN_KEEPALIVE int rf_field_height() { return Game().field().height(); }
+
+// 0: below the message label; 1: above it. Straight RGBA, rf_field_width() pixels a row.
+EMSCRIPTEN_KEEPALIVE const std::uint8_t* rf_layer(int layer) {
+  return Game()
+      .field()
+      .Pixels(layer == 0 ? Layer::BelowMessage : Layer::AboveMessage)
+      .Bytes()
+      .data();
+}
+
+EMSCRIPTEN_KEEPALIVE int rf_changed_count() {
+  return static_cast<int>(Game().changedRects().size() / 4);
+}
+
+EMSCRIPTEN_KEEPALIVE const int* rf_changed_rects() { return Game().changedRects().data(); }
+
+// --- The labels, by their place in the label table. ---
+
+EMSCRIPTEN_KEEPALIVE int rf_label_count() { return reedfall::kLabelCount; }
+
+EMSCRIPTEN_KEEPALIVE std::uint32_t rf_labels_changed() { return Game().changedLabels(); }
+
+EMSCRIPTEN_KEEPALIVE const char* rf_label_name(int id) {
+  const reedfall::LabelSpec* spec = LabelAt(id);
+  // The names are literals of the table, each ending with its NUL.
+  return spec != nullptr ? spec->name.data() : "";
+}
+
+// 0 to 3: Left, Top, Width, Height in twips.
+EMSCRIPTEN_KEEPALIVE double rf_label_rect(int id, int which) {
+  const reedfall::LabelSpec* spec = LabelAt(id);
+  if (spec == nullptr) {
+    return 0;
+  }
+  switch (which) {
+    case 0:
+      return spec->rect.left;
+    case 1:
+      return spec->rect.top;
+    case 2:
+      return spec->rect.width;
+    default:
+      return spec->rect.height;
+  }
+}
+
+EMSCRIPTEN_KEEPALIVE const char* rf_label_caption(int id) {
+  const reedfall::LabelSpec* spec = LabelAt(id);
+  return spec != nullptr ? Game().game().world().controls.label(spec->id).Caption.c_str() : "";
+}
+
+EMSCRIPTEN_KEEPALIVE int rf_label_visible(int id) {
+  const reedfall::LabelSpec* spec = LabelAt(id);
+  return spec != nullptr && Game().game().world().controls.label(spec->id).Visible ? 1 : 0;
+}
+
+// --- The round-end box that the last event opened. ---
+
+EMSCRIPTEN_KEEPALIVE const char* rf_box_title() { return Game().boxTitle().c_str(); }
+
+EMSCRIPTEN_KEEPALIVE const char* rf_box_text() { return Game().boxText().c_str(); }
+
+// The whole state as the driver's `dump` prints it, for bug reports.
+EMSCRIPTEN_KEEPALIVE const char* rf_dump() {
+  static std::string text;
+  text = reedfall::sim::Dump(Game().game());
+  return text.c_str();
+}
+
+}  // extern "C"

@@ -1,0 +1,462 @@
+// SPDX-FileCopyrightText: 2026 The Reedfall developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page around the game: it lays the client area out at the scale the screen affords, copies
+// what the game redrew into the two canvases, writes the labels, opens the round-end box, runs
+// the File menu, turns presses into the game's clicks and double-clicks, and sleeps until the
+// game's next tick with one timeout. Nothing runs while nothing can change.
+'use strict';
+
+(() => {
+  const ART_WIDTH = 487; // the client area in pixels, 15 twips to the pixel
+  const ART_HEIGHT = 476;
+  const TWIPS_PER_PIXEL = 15;
+  const MENU_HEIGHT = 19; // CSS pixels, as the desktop's menu bar
+  const STATUS_FONT_PX = 13; // 9.75 pt at 96 dots an inch
+  const MESSAGE_FONT_PX = 19; // 14.25 pt
+  // What the game's every answer says changed (web/page.h).
+  const FIELD = 1;
+  const LABELS = 2;
+  const BOX = 4;
+  const ENDED = 8;
+  const BELOW = 16;
+  // A second tap counts as a double-click within this time and distance of the first, as a
+  // desktop's second click does (a finger lands less precisely than a mouse).
+  const DOUBLE_TAP_MS = 500;
+  const DOUBLE_TAP_CSS_PX = 24;
+
+  const $ = (id) => document.getElementById(id);
+  const game = $('game');
+  const client = $('client');
+  const field = $('field');
+  const below = $('below');
+  const above = $('above');
+  const menubar = $('menubar');
+  const fileButton = $('file');
+  const fileMenu = $('file-menu');
+  const menuItems = [$('new-game'), $('end')];
+  const box = $('box');
+
+  let M = null; // the game, once its WebAssembly has started
+  let t0 = 0; // performance.now() at the game's start: its clock's 0
+  let timer = 0;
+  let ended = false;
+  let unit = 1; // CSS pixels per art pixel
+  let factor = 1; // device pixels per art pixel drawn by the game: 1, or less when averaged
+  let labels = []; // { el, rect } in the order of the game's label table
+  let lastTap = null;
+  let altAlone = false;
+  let boxShown = false; // the game waits for the box's OK
+
+  const now = () => performance.now() - t0;
+
+  // --- Time: one timeout, to the next tick that can act. ---
+
+  function schedule() {
+    clearTimeout(timer);
+    timer = 0;
+    if (ended) {
+      return;
+    }
+    const due = M._rf_next_wake();
+    if (due >= 0) {
+      timer = setTimeout(wake, Math.max(0, Math.ceil(due - now())));
+    }
+  }
+
+  function wake() {
+    timer = 0;
+    show(M._rf_wake(now()));
+  }
+
+  // --- What changed, onto the page. ---
+
+  function show(changed) {
+    if (changed & ENDED) {
+      end();
+      return;
+    }
+    if (changed & FIELD) {
+      paint(changed & BELOW);
+    }
+    if (changed & LABELS) {
+      writeLabels(M._rf_labels_changed());
+    }
+    if (changed & BOX) {
+      openBox();
+    }
+    schedule();
+  }
+
+  function layerImage(layer, width, height) {
+    const bytes = new Uint8ClampedArray(M.HEAPU8.buffer, M._rf_layer(layer), width * height * 4);
+    return new ImageData(bytes, width, height);
+  }
+
+  function paint(belowToo) {
+    const width = M._rf_field_width();
+    const height = M._rf_field_height();
+    for (const canvas of [below, above]) {
+      if (canvas.width !== width || canvas.height !== height) {
+        canvas.width = width;
+        canvas.height = height;
+      }
+    }
+    if (belowToo) {
+      below.getContext('2d').putImageData(layerImage(0, width, height), 0, 0);
+    }
+    const count = M._rf_changed_count();
+    const rects = new Int32Array(M.HEAPU8.buffer, M._rf_changed_rects(), count * 4);
+    const image = layerImage(1, width, height);
+    const context = above.getContext('2d');
+    for (let i = 0; i < count * 4; i += 4) {
+      context.putImageData(image, 0, 0, rects[i], rects[i + 1], rects[i + 2], rects[i + 3]);
+    }
+  }
+
+  function writeLabels(mask) {
+    labels.forEach((label, id) => {
+      if (mask & (1 << id)) {
+        const text = M.UTF8ToString(M._rf_label_caption(id));
+        if (label.el.textContent !== text) {
+          label.el.textContent = text;
+        }
+        label.el.hidden = !M._rf_label_visible(id);
+      }
+    });
+  }
+
+  // The labels of the game's table; the status labels go into the page row by row, so that a
+  // screen reader reads them as the eye does, left to right and top to bottom.
+  function makeLabels() {
+    const count = M._rf_label_count();
+    for (let id = 0; id < count; ++id) {
+      const name = M.UTF8ToString(M._rf_label_name(id));
+      const rect = [0, 1, 2, 3].map((which) => M._rf_label_rect(id, which));
+      let el = $(name);
+      if (!el) {
+        el = document.createElement('div');
+        el.id = name;
+        el.className = 'label status';
+        el.hidden = true;
+      }
+      labels.push({ el, rect, message: name === 'lblMessage' });
+    }
+    labels
+      .filter((label) => !label.message)
+      .sort((a, b) => a.rect[1] - b.rect[1] || a.rect[0] - b.rect[0])
+      .forEach((label) => client.appendChild(label.el));
+  }
+
+  // --- Scale: whole device pixels per art pixel, as many as fit; below one, averaged. ---
+
+  function layout() {
+    const dpr = window.devicePixelRatio || 1;
+    const width = document.documentElement.clientWidth;
+    const menuHeight = Math.ceil(MENU_HEIGHT * dpr) / dpr; // ends on a device pixel
+    const height = document.documentElement.clientHeight - menuHeight;
+    const fit = Math.min((width * dpr) / ART_WIDTH, (height * dpr) / ART_HEIGHT);
+    const whole = Math.floor(fit + 1e-9);
+    const deviceScale = whole >= 1 ? whole : fit;
+    unit = deviceScale / dpr;
+    const wantFactor = whole >= 1 ? 1 : fit;
+
+    // Left on a whole device pixel, so that every art pixel is a whole block of them.
+    const left = Math.max(0, Math.floor((width * dpr - ART_WIDTH * deviceScale) / 2)) / dpr;
+    game.style.left = `${left}px`;
+    const clientWidth = Math.round(ART_WIDTH * deviceScale) / dpr;
+    game.style.width = `${clientWidth}px`;
+    menubar.style.height = `${menuHeight}px`;
+    client.style.width = `${clientWidth}px`;
+    client.style.height = `${Math.round(ART_HEIGHT * deviceScale) / dpr}px`;
+
+    for (const { el, rect, message } of labels) {
+      const x = Math.ceil(rect[0] / TWIPS_PER_PIXEL);
+      const y = Math.ceil(rect[1] / TWIPS_PER_PIXEL);
+      el.style.left = `${x * unit}px`;
+      el.style.top = `${y * unit}px`;
+      el.style.width = `${(Math.ceil((rect[0] + rect[2]) / TWIPS_PER_PIXEL) - x) * unit}px`;
+      el.style.height = `${(Math.ceil((rect[1] + rect[3]) / TWIPS_PER_PIXEL) - y) * unit}px`;
+      el.style.fontSize = `${(message ? MESSAGE_FONT_PX : STATUS_FONT_PX) * unit}px`;
+    }
+
+    let changed = 0;
+    if (wantFactor !== factor) {
+      factor = wantFactor;
+      changed = M._rf_set_factor(factor);
+    }
+    const fieldWidth = M._rf_field_width();
+    const fieldHeight = M._rf_field_height();
+    const cssWidth = (whole >= 1 ? fieldWidth * whole : fieldWidth) / dpr;
+    const cssHeight = (whole >= 1 ? fieldHeight * whole : fieldHeight) / dpr;
+    field.style.width = `${cssWidth}px`;
+    field.style.height = `${cssHeight}px`;
+    for (const canvas of [below, above]) {
+      canvas.style.width = `${cssWidth}px`;
+      canvas.style.height = `${cssHeight}px`;
+      canvas.classList.toggle('blocks', whole >= 1);
+    }
+    return changed;
+  }
+
+  // --- The player's presses. ---
+
+  function artPoint(event) {
+    const area = client.getBoundingClientRect();
+    return [(event.clientX - area.left) / unit, (event.clientY - area.top) / unit];
+  }
+
+  function press(event) {
+    const [x, y] = artPoint(event);
+    show(M._rf_press(now(), x, y));
+  }
+
+  function doubleClick() {
+    show(M._rf_double_click(now()));
+  }
+
+  // A mouse: the press is the click, as on the desktop. The system counts the presses of a
+  // double-click: the second is the double-click, the third a click again.
+  client.addEventListener('mousedown', (event) => {
+    if (event.button !== 0 || !M || ended) {
+      return;
+    }
+    event.preventDefault();
+    if (closeMenu()) {
+      return; // the press that closes an open menu does nothing else
+    }
+    if (event.detail > 1 && event.detail % 2 === 0) {
+      doubleClick();
+    } else {
+      press(event);
+    }
+  });
+
+  // A finger or a pen: the touch is the click; a second touch soon after and close by is the
+  // double-click. Cancelling the pointer's press keeps the browser's mouse events away.
+  client.addEventListener('pointerdown', (event) => {
+    if (event.pointerType === 'mouse' || !event.isPrimary || !M || ended) {
+      return;
+    }
+    event.preventDefault();
+    if (closeMenu()) {
+      return;
+    }
+    const tap = { t: event.timeStamp, x: event.clientX, y: event.clientY };
+    const isDouble =
+      lastTap !== null &&
+      tap.t - lastTap.t <= DOUBLE_TAP_MS &&
+      Math.hypot(tap.x - lastTap.x, tap.y - lastTap.y) <= DOUBLE_TAP_CSS_PX;
+    lastTap = isDouble ? null : tap;
+    if (isDouble) {
+      doubleClick();
+    } else {
+      press(event);
+    }
+  });
+
+  // A long press shows no menu over the game.
+  client.addEventListener('contextmenu', (event) => event.preventDefault());
+
+  // --- The round-end box. ---
+
+  function openBox() {
+    $('box-title').textContent = M.UTF8ToString(M._rf_box_title());
+    $('box-text').textContent = M.UTF8ToString(M._rf_box_text());
+    closeMenu();
+    box.showModal();
+    boxShown = true;
+    $('box-ok').focus();
+  }
+
+  // OK, Return and Escape all go on with the round end, at once.
+  function closeBox() {
+    if (box.open) {
+      box.close();
+    }
+    if (boxShown && M && !ended) {
+      boxShown = false;
+      show(M._rf_box_ok(now()));
+    }
+  }
+
+  $('box-ok').addEventListener('click', closeBox);
+  // Escape.
+  box.addEventListener('cancel', (event) => {
+    event.preventDefault();
+    closeBox();
+  });
+  box.addEventListener('keydown', (event) => {
+    if (event.key === 'Enter') {
+      event.preventDefault();
+      closeBox();
+    }
+  });
+  // However else the browser may close it.
+  box.addEventListener('close', closeBox);
+
+  // --- The File menu: the mouse, and the access keys Alt+F, then N or E. ---
+
+  function menuOpen() {
+    return !fileMenu.hidden;
+  }
+
+  function openMenu(focusFirst) {
+    fileMenu.hidden = false;
+    fileButton.setAttribute('aria-expanded', 'true');
+    if (focusFirst) {
+      menuItems[0].focus();
+    }
+  }
+
+  // Closes the menu; true if it was open.
+  function closeMenu() {
+    if (!menuOpen()) {
+      return false;
+    }
+    fileMenu.hidden = true;
+    fileButton.setAttribute('aria-expanded', 'false');
+    if (fileMenu.contains(document.activeElement) || document.activeElement === fileButton) {
+      document.activeElement.blur();
+    }
+    return true;
+  }
+
+  function choose(item) {
+    closeMenu();
+    if (!M || ended) {
+      return;
+    }
+    if (item === menuItems[0]) {
+      show(M._rf_new_game(now()));
+    } else {
+      show(M._rf_end());
+    }
+  }
+
+  // A menu opens on the press, as a desktop's does.
+  fileButton.addEventListener('mousedown', (event) => {
+    if (event.button !== 0) {
+      return;
+    }
+    event.preventDefault();
+    if (menuOpen()) {
+      closeMenu();
+    } else {
+      openMenu(false);
+    }
+  });
+  fileButton.addEventListener('click', (event) => {
+    // A click that no press opened: a screen reader's, or the keyboard's on the focused button.
+    if (event.detail === 0 && !menuOpen()) {
+      openMenu(true);
+    }
+  });
+  for (const item of menuItems) {
+    item.addEventListener('mousedown', (event) => event.preventDefault());
+    item.addEventListener('click', () => choose(item));
+    item.addEventListener('mouseenter', () => item.focus());
+  }
+  document.addEventListener('mousedown', (event) => {
+    if (!menubar.contains(event.target) && !client.contains(event.target)) {
+      closeMenu();
+    }
+  });
+
+  document.addEventListener('keydown', (event) => {
+    if (!M || ended || box.open) {
+      return;
+    }
+    const key = event.key.length === 1 ? event.key.toLowerCase() : event.key;
+    altAlone = key === 'Alt' && !event.repeat;
+    if (event.altKey && !event.ctrlKey && !event.metaKey && (key === 'f' || event.code === 'KeyF')) {
+      event.preventDefault();
+      openMenu(true);
+      return;
+    }
+    if (menuOpen()) {
+      const at = menuItems.indexOf(document.activeElement);
+      if (key === 'n' || key === 'e') {
+        event.preventDefault();
+        choose(menuItems[key === 'n' ? 0 : 1]);
+      } else if (key === 'ArrowDown' || key === 'ArrowUp') {
+        event.preventDefault();
+        const step = key === 'ArrowDown' ? 1 : menuItems.length - 1;
+        menuItems[((at < 0 ? -1 : at) + step + menuItems.length) % menuItems.length].focus();
+      } else if ((key === 'Enter' || key === ' ') && at >= 0) {
+        event.preventDefault();
+        choose(menuItems[at]);
+      } else if (key === 'Escape') {
+        event.preventDefault();
+        closeMenu();
+      }
+      return;
+    }
+    if (document.activeElement === fileButton) {
+      // The menu bar has the keyboard after a lone Alt: F, Down, Return or Space open the menu.
+      if (key === 'f' || key === 'ArrowDown' || key === 'Enter' || key === ' ') {
+        event.preventDefault();
+        openMenu(true);
+      } else if (key === 'Escape' || key === 'Alt') {
+        event.preventDefault();
+        fileButton.blur();
+      }
+    }
+  });
+  // Alt pressed and let go alone gives the menu bar the keyboard, as on the desktop.
+  document.addEventListener('keyup', (event) => {
+    if (event.key === 'Alt' && altAlone && M && !ended && !box.open && !menuOpen()) {
+      event.preventDefault();
+      if (document.activeElement === fileButton) {
+        fileButton.blur();
+      } else {
+        fileButton.focus();
+      }
+    }
+    altAlone = false;
+  });
+
+  // --- File > End: the game is over, nothing runs; the page offers to start again. ---
+
+  function end() {
+    ended = true;
+    clearTimeout(timer);
+    timer = 0;
+    closeMenu();
+    if (box.open) {
+      box.close();
+    }
+    game.hidden = true;
+    $('ended').hidden = false;
+    $('again').focus();
+  }
+
+  $('again').addEventListener('click', () => window.location.reload());
+
+  // --- Start. ---
+
+  window.Reedfall = {
+    // The whole state as one line of JSON, as the driver's `dump` prints it: for bug reports.
+    dump: () => (M ? M.UTF8ToString(M._rf_dump()) : null),
+  };
+
+  window.addEventListener('resize', () => {
+    if (M && !ended) {
+      show(layout());
+    }
+  });
+
+  if ('serviceWorker' in navigator && window.location.protocol !== 'file:') {
+    navigator.serviceWorker.register('sw.js').catch(() => {});
+  }
+
+  createReedfall().then((module) => {
+    M = module;
+    t0 = performance.now();
+    M._rf_start();
+    makeLabels();
+    layout();
+    writeLabels(~0);
+    show(M._rf_set_factor(factor)); // everything, at the scale just chosen
+    performance.mark('reedfall-field'); // for the benchmark's time to the first field
+  });
+})();
