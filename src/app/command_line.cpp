@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <cstdio>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "app/identity.h"
@@ -37,7 +38,9 @@ void AnswerHelpAndVersion(int argc, char** argv) {
   // Each application object below may take its own options out of the list it is given, so
   // it gets a copy, and the game's QApplication later sees them all. Answering ends the
   // program at once, which is safe while this is the only thread.
-  std::vector<char*> copy(argv, argv + argc + 1);
+  // argv ends with a null pointer after its argc words; the copy keeps it.
+  const std::span<char*> words(argv, static_cast<std::size_t>(argc) + 1);
+  std::vector<char*> copy(words.begin(), words.end());
   int count = argc;
   bool helpAll = false;
   {
@@ -59,9 +62,9 @@ void AnswerHelpAndVersion(int argc, char** argv) {
   }
   if (helpAll) {
     // Qt lists its window-system options only to a QApplication, which needs the display.
-    copy.assign(argv, argv + argc + 1);
+    copy.assign(words.begin(), words.end());
     count = argc;
-    std::optional<WindowSystemGuard> windowSystem(std::in_place, argv[0], argc, argv);
+    std::optional<WindowSystemGuard> windowSystem(std::in_place, words.front(), argc, argv);
     const QApplication application(count, copy.data());
     windowSystem.reset();
     NameApplication();
@@ -82,9 +85,12 @@ bool CommandLineAccepted() {
   const QString error =
       parsed ? QStringLiteral("Unexpected argument '%1'.").arg(stray.first()) : parser.errorText();
   const QString program = QFileInfo(QCoreApplication::arguments().constFirst()).fileName();
-  std::fprintf(stderr, "%s: %s\nTry '%s --help'.\n",
-               qPrintable(QCoreApplication::applicationName()), qPrintable(error),
-               qPrintable(program));
+  const QByteArray message = QStringLiteral("%1: %2\nTry '%3 --help'.\n")
+                                 .arg(QCoreApplication::applicationName(), error, program)
+                                 .toLocal8Bit();
+  // Nowhere is left to report a failure to write the report itself.
+  static_cast<void>(
+      std::fwrite(message.constData(), 1, static_cast<std::size_t>(message.size()), stderr));
   return false;
 }
 

@@ -24,9 +24,7 @@ MainWindow::MainWindow(GameHost& host, QWidget* parent)
     : QMainWindow(parent),
       host_(host),
       look_(LookOf(host.game().world().controls)),
-      client_(new ClientArea(look_, host, this)),
-      newGame_(nullptr),
-      end_(nullptr) {
+      client_(new ClientArea(look_, host, this)) {
   setWindowTitle(QStringLiteral("Reedfall"));
   setWindowIcon(assets::WindowIcons());
   // A fixed border with a close button and nothing else; the flags must be in place before
@@ -108,7 +106,9 @@ void MainWindow::Refresh() {
 }
 
 void MainWindow::OpenBox(const QString& title, const QString& text) {
-  auto* box = new QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Ok, this);
+  // Owned by the window, its parent, and deleted when it closes.
+  auto* box =  // NOLINT(cppcoreguidelines-owning-memory)
+      new QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Ok, this);
   box->setAttribute(Qt::WA_DeleteOnClose);
   // Some styles put a tick on OK; the box shows its text and a plain button, nothing else.
   if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {

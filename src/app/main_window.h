@@ -46,8 +46,8 @@ class MainWindow final : public QMainWindow {
   GameHost& host_;
   Look look_;
   ClientArea* client_;
-  QAction* newGame_;
-  QAction* end_;
+  QAction* newGame_ = nullptr;
+  QAction* end_ = nullptr;
   QPointer<QMessageBox> box_;  // the open round-end box, if any
 };
 

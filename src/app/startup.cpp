@@ -31,7 +31,7 @@ void PrepareHighDpi() {
 
 Startup::Startup(int& argc, char** argv)
     : highDpiPrepared_((PrepareHighDpi(), true)),
-      windowSystem_(std::in_place, argv[0], argc, argv),
+      windowSystem_(std::in_place, *argv, argc, argv),
       application_(argc, argv),
       pictures_(StartDecoding()) {
   windowSystem_.reset();

@@ -6,7 +6,6 @@
 
 #include <QGuiApplication>
 #include <QLatin1String>
-#include <QTimer>
 #include <QWindow>
 #include <array>
 #include <cmath>
@@ -55,7 +54,7 @@ void FollowCompositorSizes(QWindow* window) {
   };
   QObject::connect(window, &QWindow::maximumWidthChanged, window, unbound);
   QObject::connect(window, &QWindow::maximumHeightChanged, window, unbound);
-  QTimer::singleShot(0, window, unbound);
+  QMetaObject::invokeMethod(window, unbound, Qt::QueuedConnection);
 }
 
 QPoint PointerHotSpot(QPoint logical, qreal scale) {

@@ -13,7 +13,7 @@
 #include <array>
 #include <cstdlib>
 #include <memory>
-#define REEDFALL_X11 1
+#define REEDFALL_X11 1  // NOLINT(cppcoreguidelines-macro-usage): chooses code, not a value
 #endif
 
 namespace reedfall::app {
