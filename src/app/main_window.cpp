@@ -10,7 +10,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QShowEvent>
-#include <QTimer>
+#include <QWindow>
 #include <algorithm>
 
 #include "app/client_area.h"
@@ -61,8 +61,17 @@ void MainWindow::showEvent(QShowEvent* event) {
   // The native window exists now and is not yet on screen.
   if (!event->spontaneous()) {
     OfferMoveAndCloseOnly(windowHandle());
+    // The compositor hears of the window's sizes once it is on the screen: at its first expose.
+    windowHandle()->installEventFilter(this);
+  }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == windowHandle() && event->type() == QEvent::Expose) {
+    watched->removeEventFilter(this);
     FollowCompositorSizes(windowHandle());
   }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::changeEvent(QEvent* event) {
@@ -73,14 +82,7 @@ void MainWindow::changeEvent(QEvent* event) {
   // game plays on meanwhile.
   if (event->type() == QEvent::WindowStateChange &&
       (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0) {
-    QTimer::singleShot(0, this, [this] {
-      setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
-      // A Wayland compositor gives the size back with its next configure; an X11 window manager
-      // may have resized the window and is asked for the size by the window itself.
-      if (!OnWayland()) {
-        resize(minimumSize());
-      }
-    });
+    QMetaObject::invokeMethod(this, "KeepOneSize", Qt::QueuedConnection);
   }
   // A click on the window under an open box may make it active; the box stays in front and
   // keeps the keyboard, so that Return still closes it.
@@ -89,6 +91,15 @@ void MainWindow::changeEvent(QEvent* event) {
       box->isVisible()) {
     box->raise();
     box->activateWindow();
+  }
+}
+
+void MainWindow::KeepOneSize() {
+  setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
+  // A Wayland compositor gives the size back with its next configure; an X11 window manager
+  // may have resized the window and is asked for the size by the window itself.
+  if (!OnWayland()) {
+    resize(minimumSize());
   }
 }
 

@@ -33,6 +33,7 @@ class MainWindow final : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // Takes a new look at the model and repaints where it differs from the last one.
@@ -42,6 +43,8 @@ class MainWindow final : public QMainWindow {
   // While a round-end box is open the menu and the client area take no input.
   void HoldInput(bool held);
   void CentreOnScreen();
+  // Back to the one size after a maximize, once the request is through.
+  Q_INVOKABLE void KeepOneSize();
 
   GameHost& host_;
   Look look_;

@@ -54,7 +54,7 @@ void FollowCompositorSizes(QWindow* window) {
   };
   QObject::connect(window, &QWindow::maximumWidthChanged, window, unbound);
   QObject::connect(window, &QWindow::maximumHeightChanged, window, unbound);
-  QMetaObject::invokeMethod(window, unbound, Qt::QueuedConnection);
+  unbound();
 }
 
 QPoint PointerHotSpot(QPoint logical, qreal scale) {
