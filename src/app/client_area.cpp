@@ -75,12 +75,9 @@ QFont MessageFont() { return GameFontPx(kMessageFontPx); }
 void DrawStatusText(QPainter& painter, const QRect& rect, const QString& caption) {
   // A status label is repainted when its text changes, hardly ever with the same text: laid
   // out and drawn in one go, top-aligned on one line. Cut off at the label's edges, as a label
-  // control cuts its text: Qt clips only text whose line overruns the rectangle, and a glyph's
-  // ink may reach past its line into the band or the next label.
-  painter.save();
-  painter.setClipRect(rect, Qt::IntersectClip);
+  // control cuts its text: text drawn into a rectangle is cut at it, a wider line and a glyph's
+  // ink beyond its line alike, unless Qt::TextDontClip says otherwise.
   painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, caption);
-  painter.restore();
 }
 
 void LabelText::Draw(QPainter& painter, const QRect& rect, const std::string& caption) {

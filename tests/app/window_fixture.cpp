@@ -74,8 +74,15 @@ std::optional<QPoint> WindowFixture::StalePixelAfterPlay(int steps) {
   // What the window system was last given to show, after all the pieces painted on the way...
   const QImage painted =
       window.backingStore()->handle()->toImage().convertToFormat(QImage::Format_RGB32);
-  // ...against the window painted afresh, whole.
-  const QImage full = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  // ...against a window that never painted piece by piece: a new one, painted whole from what
+  // the game holds now. The window's own grab would repaint it from the window's idea of what
+  // it shows, and that idea can be as stale as its pixels.
+  MainWindow fresh{host};
+  fresh.show();
+  if (!QTest::qWaitForWindowExposed(&fresh)) {
+    return QPoint(-1, -1);
+  }
+  const QImage full = fresh.grab().toImage().convertToFormat(QImage::Format_RGB32);
   for (int y = 0; y < full.height(); ++y) {
     for (int x = 0; x < full.width(); ++x) {
       if (painted.size() != full.size() || painted.pixel(x, y) != full.pixel(x, y)) {

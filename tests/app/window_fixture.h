@@ -133,7 +133,7 @@ struct WindowFixture {
 
   // Starts a game and plays `steps` wake-ups of flights, hits, falls, relaunches, misses and
   // label changes, each painted only where it changed. Then compares the window as the screen
-  // shows it with the window painted afresh: the first pixel that differs, if any.
+  // shows it with a new window painted whole: the first pixel that differs, if any.
   std::optional<QPoint> StalePixelAfterPlay(int steps);
 
   [[nodiscard]] QImage GrabClient() const {
