@@ -179,13 +179,16 @@ class Browser:
             self.mouse_down(n)
             self.mouse_up(n)
 
-    def click_on(self, selector):
-        """A click in the middle of the element. The page's clock may stand meanwhile."""
-        at = self.evaluate('''(selector) => {
+    def centre_of(self, selector):
+        """The middle of the element on the page, in CSS pixels."""
+        return self.evaluate('''(selector) => {
             const r = document.querySelector(selector).getBoundingClientRect();
             return [r.left + r.width / 2, r.top + r.height / 2];
         }''', selector)
-        self.click(*at)
+
+    def click_on(self, selector):
+        """A click in the middle of the element. The page's clock may stand meanwhile."""
+        self.click(*self.centre_of(selector))
 
     def key_down(self, name):
         key = KEYS[name]
@@ -292,24 +295,35 @@ class Browser:
         self._read(visit)
         return texts
 
-    def read_dialog(self):
-        """The open dialog as a screen reader finds it: its name and the texts it holds."""
-        dialog = {}
-        inside = set()  # the dialog and what lies in it
+    def _read_open(self, role, kinds):
+        """The first open node of the role (a dialog, a menu) as a screen reader finds it: its
+        name, and the role and name of each node of the given kinds that it reads in it."""
+        found = {}
+        inside = set()  # the node and what lies in it
 
         def visit(node, read):
-            role = self._role(node)
-            if not dialog and read and role == 'dialog':
-                dialog.update(name=self._name(node), texts=[])
+            if not found and read and self._role(node) == role:
+                found.update(name=self._name(node), read=[])
                 inside.add(node['nodeId'])
             elif node.get('parentId') in inside:
                 inside.add(node['nodeId'])
-                if read and role in ('StaticText', 'button'):
-                    dialog['texts'].append(f'{role}:{self._name(node)}')
+                if read and self._role(node) in kinds:
+                    found['read'].append((self._role(node), self._name(node)))
             return True
 
         self._read(visit)
-        return dialog or None
+        return found or None
+
+    def read_dialog(self):
+        """The open dialog as a screen reader finds it: its name and the texts it holds."""
+        dialog = self._read_open('dialog', ('StaticText', 'button'))
+        return dialog and {'name': dialog['name'],
+                           'texts': [f'{role}:{name}' for role, name in dialog['read']]}
+
+    def read_menu(self):
+        """The open menu as a screen reader finds it: its name and the names of its items."""
+        menu = self._read_open('menu', ('menuitem',))
+        return menu and {'name': menu['name'], 'items': [name for _, name in menu['read']]}
 
     def screenshot(self, clip):
         """The PNG, base64, of a rectangle of the page in CSS pixels, at the device's pixels."""

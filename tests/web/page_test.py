@@ -235,7 +235,11 @@ class Page(unittest.TestCase):
                     self.assertEqual(game.read_labels(), NEW_GAME_LABELS)
 
         def mouse(game):
-            game.click_on('#file')
+            # The menu opens on the press, as a desktop's does.
+            game.mouse_move(*game.centre_of('#file'))
+            game.mouse_down()
+            self.assertEqual(game.read_menu(), {'name': 'File', 'items': ['New Game', 'End']})
+            game.mouse_up()
             game.click_on('#end')
 
         for how, end in (('keys', keys), ('mouse', mouse)):
