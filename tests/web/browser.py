@@ -93,7 +93,12 @@ class Browser:
         try:
             self.driver.quit()
         finally:
-            shutil.rmtree(self.profile, ignore_errors=True)
+            # The browser may still be writing its profile as it goes.
+            for _ in range(50):
+                shutil.rmtree(self.profile, ignore_errors=True)
+                if not os.path.exists(self.profile):
+                    break
+                time.sleep(0.1)
 
     def cdp(self, method, **params):
         return self.driver.execute_cdp_cmd(method, params)
