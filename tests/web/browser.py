@@ -144,12 +144,12 @@ class Browser:
         start = self.evaluate('() => performance.now()')
         self.cdp('Emulation.setVirtualTimePolicy', policy='advance', budget=ms)
         deadline = time.monotonic() + 60
-        # performance.now() is coarsened to a tenth of a millisecond.
+        # performance.now() is blurred by a tenth of a millisecond either way.
         while self.evaluate('() => performance.now()') < start + ms - 0.2:
             if time.monotonic() > deadline:
                 raise TimeoutError(f'the page\'s clock did not advance by {ms} ms')
             time.sleep(0.002)
-        # The clock stands at the budget's end; let what is due at that very moment run.
+        # The clock may still be a hair short of the budget's end: let the rest of it run.
         time.sleep(0.02)
         self.evaluate('() => performance.now()')
 
