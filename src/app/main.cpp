@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reedfall: the window over the game, in real time.
 #include <QApplication>
+#include <QGuiApplication>
+#include <cstdio>
 #include <cstdlib>
 
 #include "app/clock.h"
@@ -25,5 +27,14 @@ int main(int argc, char** argv) {
   QObject::connect(&host, &GameHost::ended, QCoreApplication::instance(), &QCoreApplication::quit);
   TieToDesktopEntry(window);
   window.show();
-  return QApplication::exec();
+  const int status = QApplication::exec();
+  // Qt 6.4's Wayland client can hang for good as it takes itself down: one of its event threads
+  // may wait in a read that the main thread had prepared and will never finish, and the
+  // teardown waits for that thread. By now the window is gone from the compositor and the game
+  // keeps nothing, so on Wayland the program ends here, without the toolkit's teardown.
+  if (QGuiApplication::platformName().startsWith(QStringLiteral("wayland"))) {
+    (void)std::fflush(nullptr);
+    std::_Exit(status);
+  }
+  return status;
 }
