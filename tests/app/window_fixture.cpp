@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window_fixture.h"
 
-#include <qpa/qplatformbackingstore.h>
-
 #include <QBackingStore>
 
 #include "app/look.h"
@@ -71,9 +69,14 @@ std::optional<QPoint> WindowFixture::StalePixelAfterPlay(int steps) {
     }
   }
   QCoreApplication::processEvents();
-  // What the window system was last given to show, after all the pieces painted on the way...
-  const QImage painted =
-      window.backingStore()->handle()->toImage().convertToFormat(QImage::Format_RGB32);
+  // What the window system was last given to show, after all the pieces painted on the way: the
+  // backing store's image, in device pixels. (The offscreen platform's grab of the window would
+  // serve at a scale of 1 only: it cuts its answer to the window's size in logical pixels.)...
+  QPaintDevice* store = window.backingStore()->paintDevice();
+  if (store == nullptr || store->devType() != QInternal::Image) {
+    return QPoint(-1, -1);
+  }
+  const QImage painted = static_cast<QImage*>(store)->convertToFormat(QImage::Format_RGB32);
   // ...against a window that never painted piece by piece: a new one, painted whole from what
   // the game holds now. The window's own grab would repaint it from the window's idea of what
   // it shows, and that idea can be as stale as its pixels.
