@@ -7,6 +7,8 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QList>
+#include <algorithm>
 
 #include "app/client_area.h"
 #include "app/identity.h"
@@ -25,8 +27,30 @@ void LoadFonts() {
   }
 }
 
+QByteArray WholeScreenFactors(const QByteArray& spec) {
+  QList<QByteArray> factors = spec.split(';');
+  for (QByteArray& factor : factors) {
+    // Either "1.5" or "name=1.5"; the name may hold '=' itself, the factor not.
+    const qsizetype equals = factor.lastIndexOf('=');
+    bool ok = false;
+    const double value = factor.mid(equals + 1).toDouble(&ok);
+    if (ok && value > 0) {
+      factor = factor.left(equals + 1) + QByteArray::number(std::max(qRound(value), 1));
+    }
+  }
+  return factors.join(';');
+}
+
 void PrepareHighDpi() {
   QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
+  // Qt 6.8 rounds the factors that the desktop sets as well; 6.4 took them as they were. A
+  // player who asks for a policy of their own gets Qt's.
+  if (!qEnvironmentVariableIsSet("QT_SCALE_FACTOR_ROUNDING_POLICY")) {
+    const QByteArray factors = qgetenv("QT_SCREEN_SCALE_FACTORS");
+    if (!factors.isEmpty()) {
+      qputenv("QT_SCREEN_SCALE_FACTORS", WholeScreenFactors(factors));
+    }
+  }
 }
 
 Startup::Startup(int& argc, char** argv)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QByteArray>
 #include <optional>
 #include <thread>
 
@@ -18,11 +19,18 @@ std::jthread StartDecoding();
 // Loads the fonts of the menu and the labels, which the first frame needs, meanwhile.
 void LoadFonts();
 
-// Must run before the QApplication exists: a scale factor that Qt derives from the screen's
-// resolution is rounded to a whole one, where every art pixel is a sharp block. A factor that
-// the desktop sets itself (QT_SCREEN_SCALE_FACTORS, QT_SCALE_FACTOR) stays as it is; the field
-// evens its art out there (app/art_scale.h).
+// Must run before the QApplication exists. A screen's scale factor, whether Qt derives it from
+// the screen's resolution or the desktop sets it (QT_SCREEN_SCALE_FACTORS: 125 % is 1.25), is
+// rounded to the nearest whole one, halves up: 1.25 gives 1, 1.5 and 1.75 give 2. The window,
+// its art, its labels and its pointer then share one whole scale, where every art pixel is a
+// sharp square of whole screen pixels, with Qt 6.4 as with 6.8. A factor that Qt does not round
+// (QT_SCALE_FACTOR, a Wayland compositor's fractional scale) stays as it is; the field evens its
+// art out there (app/art_scale.h).
 void PrepareHighDpi();
+
+// QT_SCREEN_SCALE_FACTORS's list ("1.5", "1.25;2", "eDP-1=1.75") with each factor rounded as
+// Qt's Round policy rounds it, and at least 1; what does not read as a factor stays as it is.
+QByteArray WholeScreenFactors(const QByteArray& spec);
 
 // The program's name and icon; once the QApplication exists.
 void PrepareApplication();

@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Reedfall developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window on a scaled screen. Run as it is, the screen has 144 dots an inch, a factor of 1.5
-// that the game rounds to 2; run with QT_SCREEN_SCALE_FACTORS set, as desktops set it, the
-// factor is that one, fractional or not. Whatever the factor, every art pixel of the field
-// covers the same area of the screen, the window keeps its size in logical pixels, and the
-// pointer takes the screen's scale.
+// that the game rounds to 2; run with QT_SCREEN_SCALE_FACTORS set, as desktops set it, the game
+// rounds that factor too, on every Qt; run with QT_SCALE_FACTOR, which no one rounds, the factor
+// stays fractional. REEDFALL_EXPECTED_SCALE says which scale the window must come out at.
+// Whatever the factor, every art pixel of the field covers the same area of the screen (at a
+// whole factor a sharp square of whole pixels), the window keeps its size in logical pixels,
+// and the pointer takes the window's scale.
 #include <QApplication>
 #include <QTemporaryFile>
 #include <QTest>
@@ -19,10 +21,10 @@ using reedfall::app::testing::WindowFixture;
 
 namespace {
 
-// The factor the screen is expected to have.
+// The factor the window is expected to have.
 qreal ExpectedScale() {
-  const QByteArray factors = qgetenv("QT_SCREEN_SCALE_FACTORS");
-  return factors.isEmpty() ? 2.0 : factors.toDouble();
+  const QByteArray expected = qgetenv("REEDFALL_EXPECTED_SCALE");
+  return expected.isEmpty() ? 2.0 : expected.toDouble();
 }
 
 // The widest and the highest number of whole art pixels from the top-left corner up to
@@ -131,7 +133,9 @@ int main(int argc, char** argv) {
   if (!config.open()) {
     return 2;
   }
-  const QByteArray dpi = qEnvironmentVariableIsSet("QT_SCREEN_SCALE_FACTORS") ? "96" : "144";
+  const bool factorSet = qEnvironmentVariableIsSet("QT_SCREEN_SCALE_FACTORS") ||
+                         qEnvironmentVariableIsSet("QT_SCALE_FACTOR");
+  const QByteArray dpi = factorSet ? "96" : "144";
   config.write(R"({"screens": [{"name": "wide", "x": 0, "y": 0, "width": 1600, "height": 1200,)"
                R"( "logicalDpi": )" +
                dpi + "}]}");
