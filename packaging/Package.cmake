@@ -26,6 +26,22 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # The libraries come from dpkg-shlibdeps. The font is inside the program (its licence in the
 # copyright file): no font package is needed.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# A window built against a Qt before 6.8 uses that Qt's private side (src/app/CMakeLists.txt),
+# whose layout changes from one Qt to the next: the package then depends on the very Qt it was
+# built against, through the private ABI that Debian's Qt provides (Debian 12: qt6-base-abi,
+# from 13 on: qt6-base-private-abi), as Debian's own programs that use it do.
+find_program(REEDFALL_DPKG_QUERY dpkg-query)
+if(REEDFALL_QT_PRIVATE_ABI AND REEDFALL_DPKG_QUERY)
+  execute_process(COMMAND ${REEDFALL_DPKG_QUERY} -W [=[-f=${Provides}\n]=] libqt6core6 libqt6core6t64
+                  OUTPUT_VARIABLE reedfall_qt_provides ERROR_QUIET)
+  string(REGEX MATCH "qt6-base(-private)?-abi \\(= ${REEDFALL_QT_PRIVATE_ABI}\\)"
+         reedfall_qt_abi "${reedfall_qt_provides}")
+  if(reedfall_qt_abi STREQUAL "")
+    message(FATAL_ERROR "Qt ${REEDFALL_QT_PRIVATE_ABI}'s libqt6core6 names no private ABI to "
+                        "depend on; the window uses Qt's private side with this Qt")
+  endif()
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "${reedfall_qt_abi}")
+endif()
 # Without it Qt runs through XWayland on a Wayland desktop.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 

@@ -2,7 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/window_hints.h"
 
+// Qt's Wayland client before 6.8 (measured: 6.4) holds every size that a compositor configures to
+// the window's own minimum and maximum, and nothing public loosens that bound without telling
+// the compositor too. Only such a Qt needs the window's private side, and a program built
+// against it is bound to that exact Qt (the .deb says so: packaging/Package.cmake).
+#ifdef REEDFALL_UNBOUND_CONFIGURED_SIZES
 #include <QtGui/private/qwindow_p.h>
+#endif
 
 #include <QGuiApplication>
 #include <QLatin1String>
@@ -42,7 +48,8 @@ void OfferMoveAndCloseOnly(QWindow* window) {
 
 bool OnWayland() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
 
-void FollowCompositorSizes(QWindow* window) {
+void FollowCompositorSizes([[maybe_unused]] QWindow* window) {
+#ifdef REEDFALL_UNBOUND_CONFIGURED_SIZES
   if (window == nullptr || !OnWayland()) {
     return;
   }
@@ -55,6 +62,7 @@ void FollowCompositorSizes(QWindow* window) {
   QObject::connect(window, &QWindow::maximumWidthChanged, window, unbound);
   QObject::connect(window, &QWindow::maximumHeightChanged, window, unbound);
   unbound();
+#endif
 }
 
 QPoint PointerHotSpot(QPoint logical, qreal scale) {

@@ -19,8 +19,9 @@ void OfferMoveAndCloseOnly(QWindow* window);
 // maximum sizes are equal (weston does, and Qt's own title bar offers it); the protocol then
 // requires the window to take the maximized size, and Qt would hold it to its fixed size and
 // be disconnected at its next frame. The window goes back to its size by asking for the normal
-// state (MainWindow). Call it once the window is on the screen (its first expose); elsewhere
-// than Wayland it does nothing.
+// state (MainWindow). Qt 6.8 takes the configured size itself, and there this does nothing.
+// Call it once the window is on the screen (its first expose); elsewhere than Wayland it does
+// nothing.
 void FollowCompositorSizes(QWindow* window);
 bool OnWayland();
 

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Reedfall developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# deb_package.sh CMAKE CPACK SOURCE_DIR WORK_DIR APP_ID VERSION
+# deb_package.sh CMAKE CPACK SOURCE_DIR WORK_DIR APP_ID VERSION [QT_PRIVATE_ABI]
 # Builds the .deb as the README says, through the `deb` presets, but in WORK_DIR inside this
 # build tree, and checks it as Debian would: the control fields, the files and their owner,
 # the hardening of the program, the tree unpacked through the validators, and lintian.
+# QT_PRIVATE_ABI is the Qt whose private side the window uses, if it uses it (a Qt before 6.8).
 set -euo pipefail
-cmake=$1 cpack=$2 source=$3 work=$4 id=$5 version=$6
+cmake=$1 cpack=$2 source=$3 work=$4 id=$5 version=$6 qt_private=${7:-}
 source "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
 
 rm -rf "$work"
@@ -35,6 +36,13 @@ for wanted in 'libqt6widgets6 (>= ' 'libc6 (>= '; do
   [[ $depends == *"$wanted"* ]] || fail "Depends lacks '$wanted': $depends"
 done
 [[ $depends != *fonts-* ]] || fail "Depends names a font package: $depends"
+# Bound to the Qt it was built against exactly where it uses that Qt's private side.
+pin=$(grep -o -E 'qt6-base(-private)?-abi \(= [^)]*\)' <<<"$depends" || true)
+if [ -n "$qt_private" ]; then
+  [[ $pin == *"(= $qt_private)" ]] || fail "Depends does not pin Qt $qt_private's private ABI: $depends"
+else
+  [ -z "$pin" ] || fail "Depends pins a Qt private ABI that the program does not use: $depends"
+fi
 
 # ---- files: in their places, and root's ----
 if dpkg-deb --contents "$deb" | awk '$2 != "root/root"' | grep .; then
