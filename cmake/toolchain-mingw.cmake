@@ -18,8 +18,14 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")
 
 # wine, quiet, with a prefix of its own inside the build folder instead of the user's ~/.wine.
-# The tests make the prefix before they run (tests/CMakeLists.txt).
+# The tests make the prefix before they run (tests/CMakeLists.txt). wine 10 (Debian 13) also
+# wants a private XDG_RUNTIME_DIR, and now and then says so on standard error without one, where
+# the tests compare the driver's own words byte for byte: it gets one beside the prefix.
 find_program(REEDFALL_WINE NAMES wine REQUIRED)
 set(REEDFALL_WINE_PREFIX "${CMAKE_BINARY_DIR}/wine-prefix")
+set(REEDFALL_WINE_RUNTIME "${CMAKE_BINARY_DIR}/wine-runtime")
+file(MAKE_DIRECTORY "${REEDFALL_WINE_RUNTIME}")
+file(CHMOD "${REEDFALL_WINE_RUNTIME}" DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
 set(CMAKE_CROSSCOMPILING_EMULATOR
-    env WINEDEBUG=-all "WINEPREFIX=${REEDFALL_WINE_PREFIX}" "${REEDFALL_WINE}")
+    env WINEDEBUG=-all "WINEPREFIX=${REEDFALL_WINE_PREFIX}"
+    "XDG_RUNTIME_DIR=${REEDFALL_WINE_RUNTIME}" "${REEDFALL_WINE}")
