@@ -51,6 +51,8 @@ QFont GameFontPx(int px) {
   font.setWeight(QFont::Normal);
   // The same pixels on every desktop, whatever its own font settings ask: smoothed in grey,
   // never in colour fringes, and hinted only vertically, as desktops hint by default.
+  // Qt's StyleStrategy values are flags, meant to be combined.
+  // NOLINTNEXTLINE(clang-analyzer-optin.core.EnumCastOutOfRange)
   font.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias));
   font.setHintingPreference(QFont::PreferVerticalHinting);
   return font;

@@ -3,6 +3,8 @@
 // The two ducks run the same routines with their own variables, picture and timers.
 #pragma once
 
+#include <cstdint>
+
 #include "world/controls.h"
 #include "world/int16.h"
 #include "world/timers.h"
@@ -27,7 +29,7 @@ Duck BlueDuck(World& w);
 Duck RedDuck(World& w);
 
 // What the duck's timers and Down flag say it is doing.
-enum class DuckActivity { Idle, Flying, Falling, Inconsistent };
+enum class DuckActivity : std::uint8_t { Idle, Flying, Falling, Inconsistent };
 DuckActivity ActivityOf(const World& w, DuckColour colour);
 
 }  // namespace reedfall

@@ -64,7 +64,7 @@ void LiveGame::CatchUp(std::int64_t now) {
 }
 
 std::optional<MessageBoxText> LiveGame::TakeBox() {
-  std::optional<MessageBoxText> box = box_;
+  const std::optional<MessageBoxText> box = box_;
   box_.reset();
   return ended_ ? std::nullopt : box;
 }

@@ -14,7 +14,7 @@ std::int64_t FirstDueAtOrAfter(std::int64_t due, std::int64_t interval, std::int
     return due;
   }
   const std::int64_t steps = (earliest - due + interval - 1) / interval;
-  return due + steps * interval;
+  return due + (steps * interval);
 }
 
 TimerId IdAt(int order) { return static_cast<TimerId>(order); }

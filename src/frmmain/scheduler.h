@@ -31,7 +31,7 @@ class TimerSink {
 // How to treat ticks that fell more than an interval behind the clock. The virtual clock
 // never falls behind; a host driven by real time may, and then a timer ticks once for the
 // intervals it missed instead of catching up in a burst.
-enum class Lateness { RunEveryTick, DropMissed };
+enum class Lateness : std::uint8_t { RunEveryTick, DropMissed };
 
 class TimerScheduler {
  public:

@@ -16,8 +16,9 @@ namespace {
 void OpenRoundEndBox(World& w, RoundEnd kind) {
   // Set before the box opens: the poll keeps ticking under it and must not end the round twice.
   w.roundEnd = kind;
-  const MessageBoxText box = *RoundEndBox(kind);
-  w.platform.messageBox.ShowMessageBox(box.text, box.title);
+  if (const std::optional<MessageBoxText> box = RoundEndBox(kind)) {
+    w.platform.messageBox.ShowMessageBox(box->text, box->title);
+  }
 }
 
 // The clock and the target of the round just entered.

@@ -57,8 +57,8 @@ bool Holds(const View& view) {
   if (view.width <= 0 || view.height <= 0 || view.bytesPerLine < std::ptrdiff_t{4} * view.width) {
     return false;
   }
-  const auto needed = static_cast<std::size_t>(view.bytesPerLine) * At(view.height - 1) +
-                      std::size_t{4} * At(view.width);
+  const auto needed = (static_cast<std::size_t>(view.bytesPerLine) * At(view.height - 1)) +
+                      (std::size_t{4} * At(view.width));
   return view.bytes.size() >= needed;
 }
 
@@ -119,7 +119,7 @@ void ScaleArt(PixelsView art, double factor, Point origin, const Box& device,
         const std::size_t row = static_cast<std::size_t>(art.bytesPerLine) * At(ys.index[At(j)]);
         for (int i = xs.first[At(x)]; i < xs.first[At(x + 1)]; ++i) {
           const float share = ys.share[At(j)] * xs.share[At(i)];
-          const std::size_t p = row + 4 * At(xs.index[At(i)]);
+          const std::size_t p = row + (4 * At(xs.index[At(i)]));
           a += share * static_cast<float>(art.bytes[p + from.a]);
           r += share * static_cast<float>(art.bytes[p + from.r]);
           g += share * static_cast<float>(art.bytes[p + from.g]);

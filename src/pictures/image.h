@@ -70,7 +70,7 @@ class Image {
 
  private:
   [[nodiscard]] std::size_t Index(int x, int y) const {
-    return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
+    return (static_cast<std::size_t>(y) * static_cast<std::size_t>(width_)) +
            static_cast<std::size_t>(x);
   }
 

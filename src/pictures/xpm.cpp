@@ -250,12 +250,12 @@ std::optional<Rgba> ColourOf(std::string_view value) {
   }
   std::array<std::uint8_t, 3> channels{};
   for (std::size_t i = 0; i < channels.size(); ++i) {
-    const std::optional<int> high = HexDigit(value[1 + 2 * i]);
-    const std::optional<int> low = HexDigit(value[2 + 2 * i]);
+    const std::optional<int> high = HexDigit(value[1 + (2 * i)]);
+    const std::optional<int> low = HexDigit(value[2 + (2 * i)]);
     if (!high || !low) {
       return std::nullopt;
     }
-    channels.at(i) = static_cast<std::uint8_t>(*high * 16 + *low);
+    channels.at(i) = static_cast<std::uint8_t>((*high * 16) + *low);
   }
   return Opaque(channels[0], channels[1], channels[2]);
 }

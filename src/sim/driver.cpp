@@ -128,6 +128,8 @@ std::int64_t ParseInteger(std::string_view word, std::int64_t lo, std::int64_t h
   std::int64_t value = 0;
   const char* end = word.data() + word.size();
   const bool wellFormed = !word.empty() && word.front() != '+';
+  // The end is passed beside the start: nothing reads up to a terminating zero.
+  // NOLINTNEXTLINE(bugprone-suspicious-stringview-data-usage)
   const auto result = std::from_chars(word.data(), end, value);
   if (!wellFormed || result.ptr != end ||
       (result.ec != std::errc{} && result.ec != std::errc::result_out_of_range)) {
@@ -153,8 +155,12 @@ double ParseUnit(std::string_view word) {
   if (word.substr(0, point).find_first_not_of('0') != std::string_view::npos) {
     throw ScriptError{"number out of range: " + Quoted(word)};
   }
+  const std::optional<double> read = ReadDecimal(word);
+  if (!read) {
+    throw ScriptError{"not a number: " + Quoted(word)};
+  }
   // A fraction with more digits than a double holds may round up to 1; it is still below 1.
-  return std::min(ReadDecimal(word).value(), std::nextafter(1.0, 0.0));
+  return std::min(*read, std::nextafter(1.0, 0.0));
 }
 
 void ExpectWords(const std::vector<std::string_view>& words, std::size_t count) {

@@ -17,7 +17,7 @@ namespace reedfall::sim {
 inline constexpr std::int64_t kClockLimit = (std::int64_t{1} << 53) - 1;
 
 struct LineResult {
-  enum class Kind { Ok, Ended, Error };
+  enum class Kind : std::uint8_t { Ok, Ended, Error };
   Kind kind = Kind::Ok;
   std::string output;  // what the line prints (a dump), if anything
   std::string error;   // the reason, for Kind::Error

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -39,7 +40,7 @@ class ByteSource {
 };
 
 struct ScriptLine {
-  enum class Kind { Text, End, TooLong, ReadFailed };
+  enum class Kind : std::uint8_t { Text, End, TooLong, ReadFailed };
   Kind kind = Kind::End;
   std::string_view text;  // Text: the line without its end, valid until the next Next()
   std::string error;      // ReadFailed: the source's reason

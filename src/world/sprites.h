@@ -6,12 +6,13 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 
 namespace reedfall {
 
 inline constexpr int kTwipsPerPixel = 15;
 
-enum class DuckColour { Blue, Red };
+enum class DuckColour : std::uint8_t { Blue, Red };
 
 inline constexpr int kFrameCount = 11;
 
