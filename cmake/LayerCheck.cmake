@@ -30,3 +30,30 @@ function(reedfall_check_layers)
     endif()
   endforeach()
 endfunction()
+
+# reedfall_check_links(LIBRARIES <layer=target>... LAYERS <spec>...): a step of every build that
+# fails when a layer's library needs a symbol that only a layer above it defines (see
+# check_links.cmake). It runs once the libraries are built, whenever one of them changes.
+function(reedfall_check_links)
+  cmake_parse_arguments(PARSE_ARGV 0 arg "" "" "LIBRARIES;LAYERS")
+  if(NOT CMAKE_NM)
+    return()
+  endif()
+  set(files "")
+  set(targets "")
+  foreach(entry IN LISTS arg_LIBRARIES)
+    string(REGEX MATCH "^([^=]+)=(.*)$" matched "${entry}")
+    list(APPEND files "${CMAKE_MATCH_1}=$<TARGET_FILE:${CMAKE_MATCH_2}>")
+    list(APPEND targets "${CMAKE_MATCH_2}")
+  endforeach()
+  set(script "${PROJECT_SOURCE_DIR}/cmake/check_links.cmake")
+  set(stamp "${CMAKE_CURRENT_BINARY_DIR}/links.checked")
+  add_custom_command(
+    OUTPUT "${stamp}"
+    COMMAND ${CMAKE_COMMAND} "-DNM=${CMAKE_NM}" "-DLIBRARIES=${files}" "-DLAYERS=${arg_LAYERS}"
+            "-DSTAMP=${stamp}" -P "${script}"
+    DEPENDS ${targets} "${script}"
+    COMMENT "Checking that every library needs only the layers below it"
+    VERBATIM)
+  add_custom_target(reedfall_links ALL DEPENDS "${stamp}")
+endfunction()

@@ -5,8 +5,8 @@
 #include <QSysInfo>
 #include <cstddef>
 
+#include "app/qt_pictures.h"
 #include "pictures/art_scale.h"
-#include "reedfall_assets.h"
 
 namespace reedfall::app {
 
@@ -35,7 +35,7 @@ QImage ScaleArt(const QImage& art, qreal factor, QPoint origin, const QRect& dev
                       source.height(),
                       source.bytesPerLine(),
                       kQRgbBytes},
-                     factor, {origin.x(), origin.y()}, assets::ToBox(device),
+                     factor, {origin.x(), origin.y()}, ToBox(device),
                      {{out.bits(), static_cast<std::size_t>(out.sizeInBytes())},
                       out.width(),
                       out.height(),
@@ -45,7 +45,7 @@ QImage ScaleArt(const QImage& art, qreal factor, QPoint origin, const QRect& dev
 }
 
 QRect DeviceRect(const QRect& art, qreal factor) {
-  return assets::ToQRect(pictures::DeviceRect(assets::ToBox(art), factor));
+  return ToQRect(pictures::DeviceRect(ToBox(art), factor));
 }
 
 QImage ScaleArt(const QImage& art, qreal factor) {

@@ -14,8 +14,8 @@
 
 #include "app/art_scale.h"
 #include "app/game_host.h"
+#include "app/qt_pictures.h"
 #include "app/window_hints.h"
-#include "reedfall_assets.h"
 
 namespace reedfall::app {
 
@@ -143,9 +143,8 @@ void PlayField::FollowScale() {
   }
   scale_ = scale;
   // The pointer's picture at the screen's scale, like the rest of the art.
-  const QPoint hotSpot = PointerHotSpot(assets::CrosshairHotSpot(), scale);
-  setCursor(
-      QCursor(QPixmap::fromImage(ScaleArt(assets::Crosshair(), scale)), hotSpot.x(), hotSpot.y()));
+  const QPoint hotSpot = PointerHotSpot(CrosshairHotSpot(), scale);
+  setCursor(QCursor(QPixmap::fromImage(ScaleArt(Crosshair(), scale)), hotSpot.x(), hotSpot.y()));
 }
 
 void PlayField::DrawArt(QPainter& painter, const QRect& dirty, const ControlRow& row,
@@ -153,17 +152,17 @@ void PlayField::DrawArt(QPainter& painter, const QRect& dirty, const ControlRow&
   const PictureLook& picture = look.picture(row.id);
   switch (row.art.shows) {
     case Shows::Sky:
-      painter.fillRect(picture.rect & dirty, assets::SkyColour());
+      painter.fillRect(picture.rect & dirty, SkyColour());
       break;
     case Shows::Scenery:
-      DrawPicture(painter, dirty, picture.rect, assets::SceneryTop());
+      DrawPicture(painter, dirty, picture.rect, SceneryTop());
       break;
     case Shows::SceneryPiece:
-      DrawPicture(painter, dirty, picture.rect, assets::SceneryPiece(row.art.index));
+      DrawPicture(painter, dirty, picture.rect, SceneryPiece(row.art.index));
       break;
     case Shows::DuckFrames:
       DrawPicture(painter, dirty, picture.rect,
-                  assets::DuckFrame(static_cast<DuckColour>(row.art.index), picture.frame));
+                  DuckFrame(static_cast<DuckColour>(row.art.index), picture.frame));
       break;
     case Shows::Label:
       break;  // drawn between the layers, as text

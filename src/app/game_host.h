@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Reedfall developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game's host in the Qt program: it runs the game as every real-time host does
-// (frmmain/live_game.h) on the window's clock, shows the box the game asks for and ends the
+// (live/live_game.h) on the window's clock, shows the box the game asks for and ends the
 // program. After each step it tells the window to look again.
 #pragma once
 
@@ -10,7 +10,7 @@
 #include <QString>
 
 #include "app/clock.h"
-#include "frmmain/live_game.h"
+#include "live/live_game.h"
 
 namespace reedfall::app {
 

@@ -15,8 +15,8 @@
 
 #include "app/client_area.h"
 #include "app/game_host.h"
+#include "app/qt_pictures.h"
 #include "app/window_hints.h"
-#include "reedfall_assets.h"
 
 namespace reedfall::app {
 
@@ -26,7 +26,7 @@ MainWindow::MainWindow(GameHost& host, QWidget* parent)
       look_(LookOf(host.game().world().controls)),
       client_(new ClientArea(look_, host, this)) {
   setWindowTitle(QStringLiteral("Reedfall"));
-  setWindowIcon(assets::WindowIcons());
+  setWindowIcon(WindowIcons());
   // A fixed border with a close button and nothing else; the flags must be in place before
   // the window is first shown.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

@@ -12,13 +12,13 @@
 
 #include "app/client_area.h"
 #include "app/identity.h"
-#include "reedfall_assets.h"
+#include "app/qt_pictures.h"
 
 namespace reedfall::app {
 
 std::jthread StartDecoding() {
   // The pictures are decoded once, on first use, behind a thread-safe static.
-  return std::jthread([] { (void)assets::SceneryTop(); });
+  return std::jthread([] { (void)SceneryTop(); });
 }
 
 void LoadFonts() {
@@ -65,7 +65,7 @@ Startup::Startup(int& argc, char** argv)
 
 void PrepareApplication() {
   NameApplication();
-  QApplication::setWindowIcon(assets::WindowIcons());
+  QApplication::setWindowIcon(WindowIcons());
 }
 
 }  // namespace reedfall::app

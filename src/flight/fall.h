@@ -13,7 +13,9 @@ inline constexpr float kFallStep = 275;  // twips a tick, straight down
 inline constexpr float kGroundTop = 5005;
 
 void FallTick(World& w, const Duck& duck);
-// timDead_Timer and timRdead_Timer (world/handlers.h) run it; the blue duck's fall also keeps
-// the countdown switched on: rounds 2 to 5 start their clock with it.
+// The ducks' fall timers run it (frmmain/wiring.h); the blue duck's fall also keeps the
+// countdown switched on: rounds 2 to 5 start their clock with it.
+void timDead_Timer(World& w);
+void timRdead_Timer(World& w);
 
 }  // namespace reedfall

@@ -4,7 +4,6 @@
 
 #include "flight/duck.h"
 #include "flight/launch.h"
-#include "world/handlers.h"
 #include "world/status_text.h"
 #include "world/world.h"
 

@@ -41,6 +41,8 @@ inline constexpr float kEscapeTop = -250;
 std::optional<FlightStep> FindFlightStep(DuckColour colour, int speed, int dir);
 
 void FlightTick(World& w, const Duck& duck);
-// timDuck_Timer and timRDuck_Timer (world/handlers.h) run it.
+// The blue and the red duck's flight timers run it (frmmain/wiring.h).
+void timDuck_Timer(World& w);
+void timRDuck_Timer(World& w);
 
 }  // namespace reedfall

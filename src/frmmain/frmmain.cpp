@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmmain/frmmain.h"
 
+#include "frmmain/wiring.h"
 #include "game/new_game.h"
 #include "game/round_end.h"
 
@@ -15,7 +16,7 @@ std::optional<Control> frmMain::Click(double x, double y) {
   }
   const std::optional<Control> control = ControlAt(x, y);
   if (control) {
-    Row(*control).click(world_);
+    Wiring(*control).click(world_);
   }
   return control;
 }
@@ -24,7 +25,7 @@ void frmMain::DblClickOn(Control control) {
   if (InputBlocked()) {
     return;
   }
-  if (const auto handler = Row(control).dblClick) {
+  if (const auto handler = Wiring(control).dblClick) {
     handler(world_);
   }
 }
@@ -86,7 +87,7 @@ std::optional<std::int64_t> frmMain::NextWake() const {
 
 void frmMain::Tick(TimerId id) {
   if (!world_.ended) {
-    Spec(id).tick(world_);
+    TickHandler(id)(world_);
   }
 }
 

@@ -8,6 +8,8 @@ namespace reedfall {
 struct World;
 
 void Form_Load(World& w);
+// The start prompt's click (frmmain/wiring.h).
+void lblMessage_Click(World& w);
 void mnuNewGame_Click(World& w);
 void mnuEnd_Click(World& w);
 // Round 1, score 0, fresh counters and labels; the red duck parked, the blue one launched.

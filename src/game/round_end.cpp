@@ -5,7 +5,6 @@
 #include "flight/launch.h"
 #include "game/new_game.h"
 #include "game/rules.h"
-#include "world/handlers.h"
 #include "world/status_text.h"
 #include "world/world.h"
 

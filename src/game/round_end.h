@@ -17,6 +17,10 @@ std::optional<MessageBoxText> RoundEndBox(RoundEnd kind);
 // on nothing else, so while this is false its ticks may be skipped.
 bool RoundCanEnd(const World& w);
 
+// The countdown's tick and the round-end poll's (frmmain/wiring.h).
+void timleft_Timer(World& w);
+void timWinLose_Timer(World& w);
+
 void RoundLost(World& w);
 void RoundLostAfterBox(World& w);
 void RoundWon(World& w);

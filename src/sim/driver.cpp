@@ -10,7 +10,7 @@
 #include <optional>
 #include <vector>
 
-#include "world/decimal.h"
+#include "sim/decimal_reader.h"
 
 namespace reedfall::sim {
 

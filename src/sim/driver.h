@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "dump/dump.h"
 #include "frmmain/frmmain.h"
-#include "sim/dump.h"
 #include "sim/sim_platform.h"
 
 namespace reedfall::sim {

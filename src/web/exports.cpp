@@ -11,7 +11,7 @@
 #include <optional>
 #include <string>
 
-#include "sim/dump.h"
+#include "dump/dump.h"
 #include "web/page.h"
 
 namespace {
@@ -141,7 +141,7 @@ EMSCRIPTEN_KEEPALIVE const char* rf_box_text() { return Game().boxText().c_str()
 // The whole state as the driver's `dump` prints it, for bug reports.
 EMSCRIPTEN_KEEPALIVE const char* rf_dump() {
   static std::string text;
-  text = reedfall::sim::Dump(Game().game());
+  text = reedfall::Dump(Game().game());
   return text.c_str();
 }
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Reedfall developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The web page's side of the game: it runs the game as every real-time host does
-// (frmmain/live_game.h) on the page's clock, keeps the field's pixels (web/field.h) and tells
+// (live/live_game.h) on the page's clock, keeps the field's pixels (web/field.h) and tells
 // the page's script, after every event and wake-up, what changed: the field, which labels, a
 // box to open, the end. The script shows it and sleeps until NextWake().
 #pragma once
@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "frmmain/live_game.h"
+#include "live/live_game.h"
 #include "web/field.h"
 
 namespace reedfall::web {

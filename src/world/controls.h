@@ -11,12 +11,9 @@
 #include <string>
 #include <string_view>
 
-#include "world/handlers.h"
 #include "world/sprites.h"
 
 namespace reedfall {
-
-struct World;
 
 inline constexpr int kClientWidth = 7305;   // twips: 487 pixels
 inline constexpr int kClientHeight = 7140;  // twips: 476 pixels
@@ -163,9 +160,9 @@ struct Art {
   int index = 0;
 };
 
-// One row per control of the play field, in stacking order: what it is called, what it shows,
-// where it lies, and which handlers its clicks run. Click routing, the handlers' dispatch, the
-// driver's names and the hosts' painters all read it.
+// One row per control of the play field, in stacking order: what it is called, what it shows
+// and where it lies. Click routing, the driver's names and the hosts' painters read it; frmMain
+// wires each control's handlers beside it (frmmain/wiring.h).
 struct ControlRow {
   Control id;
   std::string_view name;  // as the driver's scripts name it
@@ -173,9 +170,6 @@ struct ControlRow {
   // Where it lies now, in twips, shown or not; a hidden control takes no clicks.
   Rect (*rect)(const MainWindowControls& controls);
   bool (*shown)(const MainWindowControls& controls);
-  void (*click)(World& w);
-  // The second press of a double-click; none where it does nothing.
-  void (*dblClick)(World& w);
 };
 
 namespace detail {
@@ -184,58 +178,29 @@ template <const Picture& kPlace>
 constexpr Rect Fixed(const MainWindowControls& /*controls*/) {
   return RectOf(kPlace);
 }
+inline Rect BlueDuckRect(const MainWindowControls& c) { return RectOf(c.imgDuck); }
+inline Rect RedDuckRect(const MainWindowControls& c) { return RectOf(c.imgRedD); }
+inline Rect MessageRect(const MainWindowControls& /*c*/) { return Spec(LabelId::lblMessage).rect; }
+inline bool MessageShown(const MainWindowControls& c) {
+  return c.label(LabelId::lblMessage).Visible;
+}
 constexpr Art DuckArt(DuckColour colour) { return {Shows::DuckFrames, static_cast<int>(colour)}; }
+constexpr Art PieceArt(int piece) { return {Shows::SceneryPiece, piece}; }
+constexpr Art LabelArt(LabelId id) { return {Shows::Label, static_cast<int>(id)}; }
 }  // namespace detail
 
 inline constexpr std::array<ControlRow, kControlCount> kControls{{
-    {Control::imgRedD, "imgRedD", detail::DuckArt(DuckColour::Red),
-     [](const MainWindowControls& c) { return RectOf(c.imgRedD); }, detail::Always, imgRedD_Click,
-     imgRedD_DblClick},
-    {Control::Image1_2,
-     "Image1(2)",
-     {Shows::SceneryPiece, 2},
-     detail::Fixed<kImage1_2>,
-     detail::Always,
-     [](World& w) { Image1_Click(w, 2); },
-     [](World& w) { Image1_DblClick(w, 2); }},
-    {Control::Image1_1,
-     "Image1(1)",
-     {Shows::SceneryPiece, 1},
-     detail::Fixed<kImage1_1>,
-     detail::Always,
-     [](World& w) { Image1_Click(w, 1); },
-     [](World& w) { Image1_DblClick(w, 1); }},
-    {Control::Image1_0,
-     "Image1(0)",
-     {Shows::SceneryPiece, 0},
-     detail::Fixed<kImage1_0>,
-     detail::Always,
-     [](World& w) { Image1_Click(w, 0); },
-     [](World& w) { Image1_DblClick(w, 0); }},
-    {Control::imgDuck, "imgDuck", detail::DuckArt(DuckColour::Blue),
-     [](const MainWindowControls& c) { return RectOf(c.imgDuck); }, detail::Always, imgDuck_Click,
-     imgDuck_DblClick},
-    {Control::lblMessage,
-     "lblMessage",
-     {Shows::Label, static_cast<int>(LabelId::lblMessage)},
-     [](const MainWindowControls& /*c*/) { return Spec(LabelId::lblMessage).rect; },
-     [](const MainWindowControls& c) { return c.label(LabelId::lblMessage).Visible; },
-     lblMessage_Click,
-     nullptr},
-    {Control::imgTop,
-     "imgTop",
-     {Shows::Scenery},
-     detail::Fixed<kImgTop>,
-     detail::Always,
-     imgTop_Click,
-     imgTop_DblClick},
-    {Control::imgback,
-     "imgback",
-     {Shows::Sky},
-     detail::Fixed<kImgBack>,
-     detail::Always,
-     imgback_Click,
-     imgback_DblClick},
+    {Control::imgRedD, "imgRedD", detail::DuckArt(DuckColour::Red), detail::RedDuckRect,
+     detail::Always},
+    {Control::Image1_2, "Image1(2)", detail::PieceArt(2), detail::Fixed<kImage1_2>, detail::Always},
+    {Control::Image1_1, "Image1(1)", detail::PieceArt(1), detail::Fixed<kImage1_1>, detail::Always},
+    {Control::Image1_0, "Image1(0)", detail::PieceArt(0), detail::Fixed<kImage1_0>, detail::Always},
+    {Control::imgDuck, "imgDuck", detail::DuckArt(DuckColour::Blue), detail::BlueDuckRect,
+     detail::Always},
+    {Control::lblMessage, "lblMessage", detail::LabelArt(LabelId::lblMessage), detail::MessageRect,
+     detail::MessageShown},
+    {Control::imgTop, "imgTop", {Shows::Scenery}, detail::Fixed<kImgTop>, detail::Always},
+    {Control::imgback, "imgback", {Shows::Sky}, detail::Fixed<kImgBack>, detail::Always},
 }};
 
 constexpr const ControlRow& Row(Control id) { return kControls.at(static_cast<std::size_t>(id)); }

@@ -12,43 +12,14 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
-#include <version>
 
-// The standard library's floating-point conversions where it has them: exact, fast and
-// independent of the locale. libstdc++ and Microsoft's library announce them with this macro;
-// libc++ leaves it out until it has both directions.
-// NOLINTBEGIN(cppcoreguidelines-macro-usage): it chooses what is compiled
-#if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
-#define REEDFALL_LIBRARY_CHARCONV 1
-#else
-#define REEDFALL_LIBRARY_CHARCONV 0
-#endif
-// NOLINTEND(cppcoreguidelines-macro-usage)
+#include "world/library_charconv.h"
 
 namespace reedfall {
 
 namespace {
 
 constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// An optional '-', then digits with at most one '.' among them, and at least one digit.
-bool IsPlainDecimal(std::string_view text) {
-  if (!text.empty() && text.front() == '-') {
-    text.remove_prefix(1);
-  }
-  bool digit = false;
-  bool point = false;
-  for (const char c : text) {
-    if (IsDigit(c)) {
-      digit = true;
-    } else if (c == '.' && !point) {
-      point = true;
-    } else {
-      return false;
-    }
-  }
-  return digit;
-}
 
 // A positive number's significant decimal digits: digits × 10^exponent.
 struct Digits {
@@ -172,12 +143,6 @@ std::string PortableFixedText(T value) {
 }
 
 #if REEDFALL_LIBRARY_CHARCONV
-// Whether a plain decimal is at least 1 in magnitude.
-bool HasWholePart(std::string_view text) {
-  const std::string_view whole = text.substr(0, text.find('.'));
-  return whole.find_first_not_of("-0") != std::string_view::npos;
-}
-
 template <typename T>
 std::string LibraryFixedText(T value) {
   // The longest: a sign, "0.", 323 zeros and 17 digits.
@@ -205,57 +170,10 @@ std::string Text(T value) {
 std::string DecimalText(double value) { return Text(value); }
 std::string DecimalText(float value) { return Text(value); }
 
-std::optional<double> ReadDecimal(std::string_view text) {
-#if REEDFALL_LIBRARY_CHARCONV
-  if (!IsPlainDecimal(text)) {
-    return std::nullopt;
-  }
-  double value = 0;
-  const auto result =
-      std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-  if (result.ec == std::errc::result_out_of_range) {
-    // Too small for a double reads as 0; too large is no double at all.
-    if (HasWholePart(text)) {
-      return std::nullopt;
-    }
-    return text.front() == '-' ? -0.0 : 0.0;
-  }
-  return value;
-#else
-  return portable::ReadDecimal(text);
-#endif
-}
-
 namespace portable {
 
 std::string FixedText(double value) { return PortableFixedText(value); }
 std::string FixedText(float value) { return PortableFixedText(value); }
-
-std::optional<double> ReadDecimal(std::string_view text) {
-  if (!IsPlainDecimal(text)) {
-    return std::nullopt;
-  }
-  // The digits without their point and a power of ten instead: "-12.5" is read as "-125e-1",
-  // which strtod reads the same in every locale.
-  std::string scientific;
-  scientific.reserve(text.size() + 16);
-  long fraction = 0;
-  bool afterPoint = false;
-  for (const char c : text) {
-    if (c == '.') {
-      afterPoint = true;
-    } else {
-      scientific += c;
-      fraction += afterPoint ? 1 : 0;
-    }
-  }
-  scientific += "e-" + std::to_string(fraction);
-  const double value = std::strtod(scientific.c_str(), nullptr);
-  if (std::isinf(value)) {
-    return std::nullopt;
-  }
-  return value;
-}
 
 }  // namespace portable
 

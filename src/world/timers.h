@@ -14,8 +14,6 @@
 #include <optional>
 #include <string_view>
 
-#include "world/handlers.h"
-
 namespace reedfall {
 
 // In the fixed order in which ticks due at the same millisecond run.
@@ -23,22 +21,22 @@ enum class TimerId : std::uint8_t { timDuck, timRDuck, timDead, timRdead, timlef
 
 inline constexpr int kTimerCount = 6;
 
-// One row per timer: its interval beside the handler that its tick runs.
+// One row per timer: its name and interval, and whether it runs when the window opens. frmMain
+// wires each timer's tick handler beside it (frmmain/wiring.h).
 struct TimerSpec {
   TimerId id;
   std::string_view name;
   std::int64_t intervalMs;
   bool enabledAtLoad;
-  void (*tick)(World& w);
 };
 
 inline constexpr std::array<TimerSpec, kTimerCount> kTimerTable{{
-    {TimerId::timDuck, "timDuck", 60, false, timDuck_Timer},
-    {TimerId::timRDuck, "timRDuck", 60, false, timRDuck_Timer},
-    {TimerId::timDead, "timDead", 60, false, timDead_Timer},
-    {TimerId::timRdead, "timRdead", 60, false, timRdead_Timer},
-    {TimerId::timleft, "timleft", 600, false, timleft_Timer},
-    {TimerId::timWinLose, "timWinLose", 1, true, timWinLose_Timer},
+    {TimerId::timDuck, "timDuck", 60, false},
+    {TimerId::timRDuck, "timRDuck", 60, false},
+    {TimerId::timDead, "timDead", 60, false},
+    {TimerId::timRdead, "timRdead", 60, false},
+    {TimerId::timleft, "timleft", 600, false},
+    {TimerId::timWinLose, "timWinLose", 1, true},
 }};
 
 constexpr const TimerSpec& Spec(TimerId id) { return kTimerTable.at(static_cast<std::size_t>(id)); }

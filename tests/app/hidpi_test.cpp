@@ -13,8 +13,8 @@
 #include <cmath>
 
 #include "app/look.h"
+#include "app/qt_pictures.h"
 #include "app/startup.h"
-#include "reedfall_assets.h"
 #include "window_fixture.h"
 
 using reedfall::app::testing::WindowFixture;
@@ -118,7 +118,7 @@ void HiDpiTest::pointerTakesTheScreensScale() {
   QCOMPARE(picture.size(), QSize(side, side));
   QCOMPARE(picture.devicePixelRatio(), scale);
   // The hot spot, in the picture's logical pixels here, lies on the red dot.
-  QCOMPARE(pointer.hotSpot(), reedfall::assets::CrosshairHotSpot());
+  QCOMPARE(pointer.hotSpot(), reedfall::app::CrosshairHotSpot());
   const QImage image = picture.toImage();
   const QPoint dot(static_cast<int>((pointer.hotSpot().x() + 0.5) * scale),
                    static_cast<int>((pointer.hotSpot().y() + 0.5) * scale));

@@ -25,7 +25,7 @@
 #include <vector>
 
 #include "app/look.h"
-#include "reedfall_assets.h"
+#include "app/qt_pictures.h"
 #include "window_fixture.h"
 
 using reedfall::Control;
@@ -35,7 +35,6 @@ using reedfall::LabelSpec;
 using reedfall::TimerId;
 using reedfall::app::PixelRect;
 using reedfall::app::testing::WindowFixture;
-namespace assets = reedfall::assets;
 
 namespace {
 
@@ -192,7 +191,7 @@ void WindowTest::windowIsFixedWithACloseButtonOnly() {
            "not centred");
 
   // The 32 and the 16 drawn for small title bars, each as drawn.
-  for (const QImage& drawn : {assets::WindowIcon(), assets::SmallWindowIcon()}) {
+  for (const QImage& drawn : {reedfall::app::WindowIcon(), reedfall::app::SmallWindowIcon()}) {
     QCOMPARE(w.windowIcon().pixmap(drawn.size()).toImage().convertToFormat(QImage::Format_ARGB32),
              drawn.convertToFormat(QImage::Format_ARGB32));
   }
@@ -232,7 +231,7 @@ void WindowTest::crosshairOverThePlayFieldArrowBelow() {
 
   const QCursor crosshair = field->cursor();
   QCOMPARE(crosshair.shape(), Qt::BitmapCursor);
-  QCOMPARE(crosshair.hotSpot(), assets::CrosshairHotSpot());
+  QCOMPARE(crosshair.hotSpot(), reedfall::app::CrosshairHotSpot());
   const QImage pointer = crosshair.pixmap().toImage();
   QCOMPARE(pointer.size(), QSize(32, 32));
   const QColor dot = pointer.pixelColor(crosshair.hotSpot());
@@ -496,7 +495,7 @@ void WindowTest::frameShowsSkyDuckAndStatusText() {
   const QRect duck = *openSky;
 
   const QImage frame = f.GrabClient();
-  const QImage art = assets::DuckFrame(DuckColour::Blue, g.world().controls.imgDuck.frame);
+  const QImage art = reedfall::app::DuckFrame(DuckColour::Blue, g.world().controls.imgDuck.frame);
   QCOMPARE(art.size(), duck.size());
   int opaque = 0;
   for (int y = 0; y < art.height(); ++y) {
@@ -507,13 +506,13 @@ void WindowTest::frameShowsSkyDuckAndStatusText() {
         ++opaque;
         QCOMPARE(shown, artPixel);
       } else if (qAlpha(artPixel) == 0) {
-        QCOMPARE(shown, assets::kSkyRgb);
+        QCOMPARE(shown, reedfall::app::kSkyRgb);
       }
     }
   }
   QVERIFY(opaque > 100);
   const int skyX = duck.left() > 100 ? 20 : 400;
-  QCOMPARE(frame.pixel(skyX, 20), assets::kSkyRgb);
+  QCOMPARE(frame.pixel(skyX, 20), reedfall::app::kSkyRgb);
 
   // Green text in every status label, black everywhere else below the field.
   QImage band = frame;

@@ -14,16 +14,15 @@
 #include <QTextStream>
 #include <cstdio>
 
+#include "app/qt_pictures.h"
 #include "pictures/scenery.h"
 #include "pixel_font.h"
-#include "reedfall_assets.h"
 #include "world/controls.h"
 #include "world/sprites.h"
 
 namespace {
 
 using reedfall::DuckColour;
-namespace assets = reedfall::assets;
 namespace pictures = reedfall::pictures;
 namespace sheets = reedfall::sheets;
 
@@ -51,11 +50,11 @@ int DrawCell(QPainter& painter, QImage& sheet, QPoint at, const QString& label,
   sheets::DrawText(sheet, at, label, kLabelScale, QColor::fromRgb(kLabelColour));
   painter.begin(&sheet);
   const int top4 = at.y() + kLabelHeight + 6;
-  painter.fillRect(QRect(QPoint(at.x(), top4), box4), assets::SkyColour());
+  painter.fillRect(QRect(QPoint(at.x(), top4), box4), reedfall::app::SkyColour());
   painter.drawImage(QPoint(at.x(), top4), Zoomed(picture, kZoom));
   const int top1 = top4 + box4.height() + 8;
   const QSize box1 = box4 / kZoom;
-  painter.fillRect(QRect(QPoint(at.x(), top1), box1), assets::SkyColour());
+  painter.fillRect(QRect(QPoint(at.x(), top1), box1), reedfall::app::SkyColour());
   painter.drawImage(QPoint(at.x(), top1), picture);
   painter.end();
   sheets::DrawText(sheet,
@@ -90,7 +89,7 @@ QImage SpriteSheet() {
     const QString name =
         colour == DuckColour::Blue ? QStringLiteral("blue") : QStringLiteral("red");
     for (int index = 0; index < reedfall::kFrameCount; ++index) {
-      const QImage frame = assets::DuckFrame(colour, index);
+      const QImage frame = reedfall::app::DuckFrame(colour, index);
       DrawCell(painter, sheet, QPoint(kMargin + index * cellWidth, y),
                QStringLiteral("%1 %2").arg(name).arg(index), frame, frameBox4, SizeNote(frame));
     }
@@ -98,10 +97,10 @@ QImage SpriteSheet() {
   }
 
   const QSize box4(32 * kZoom, 32 * kZoom);
-  const QImage icon = assets::WindowIcon();
+  const QImage icon = reedfall::app::WindowIcon();
   DrawCell(painter, sheet, QPoint(kMargin, y), QStringLiteral("icon"), icon, box4, SizeNote(icon));
-  const QImage pointer = assets::Crosshair();
-  const QPoint hot = assets::CrosshairHotSpot();
+  const QImage pointer = reedfall::app::Crosshair();
+  const QPoint hot = reedfall::app::CrosshairHotSpot();
   DrawCell(painter, sheet, QPoint(kMargin + 2 * cellWidth, y), QStringLiteral("pointer"), pointer,
            box4,
            QStringLiteral("%1 hot spot %2,%3").arg(SizeNote(pointer)).arg(hot.x()).arg(hot.y()));
@@ -112,16 +111,18 @@ QImage FieldSheet() {
   QImage field(kClientArea, QImage::Format_ARGB32_Premultiplied);
   field.fill(Qt::black);
   QPainter painter(&field);
-  painter.fillRect(assets::ToQRect(pictures::PixelBox(reedfall::kImgBack)), assets::SkyColour());
-  painter.drawImage(assets::ToQRect(pictures::SceneryTopPlace()).topLeft(), assets::SceneryTop());
+  painter.fillRect(reedfall::app::ToQRect(pictures::PixelBox(reedfall::kImgBack)),
+                   reedfall::app::SkyColour());
+  painter.drawImage(reedfall::app::ToQRect(pictures::SceneryTopPlace()).topLeft(),
+                    reedfall::app::SceneryTop());
   // The blue duck climbs half behind the right-hand tree ...
-  painter.drawImage(QPoint(403, 236), assets::DuckFrame(DuckColour::Blue, 0));
-  for (int element = 0; element < assets::kSceneryPieceCount; ++element) {
-    painter.drawImage(assets::ToQRect(pictures::SceneryPiecePlace(element)).topLeft(),
-                      assets::SceneryPiece(element));
+  painter.drawImage(QPoint(403, 236), reedfall::app::DuckFrame(DuckColour::Blue, 0));
+  for (int element = 0; element < reedfall::app::kSceneryPieceCount; ++element) {
+    painter.drawImage(reedfall::app::ToQRect(pictures::SceneryPiecePlace(element)).topLeft(),
+                      reedfall::app::SceneryPiece(element));
   }
   // ... and the red duck rises in front of the grass.
-  painter.drawImage(QPoint(150, 284), assets::DuckFrame(DuckColour::Red, 4));
+  painter.drawImage(QPoint(150, 284), reedfall::app::DuckFrame(DuckColour::Red, 4));
   return field;
 }
 

@@ -18,7 +18,7 @@
 #include "pictures/scenery.h"
 #include "world/sprites.h"
 
-namespace reedfall::assets {
+namespace reedfall::app {
 
 // The sky behind the scenery is one flat colour; the window paints it as a filled rectangle.
 inline constexpr QRgb kSkyRgb =
@@ -62,4 +62,4 @@ constexpr pictures::Box ToBox(const QRect& rect) {
   return {rect.x(), rect.y(), rect.width(), rect.height()};
 }
 
-}  // namespace reedfall::assets
+}  // namespace reedfall::app

@@ -1,13 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Reedfall developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "dump/dump.h"
+
 #include <array>
 #include <charconv>
 #include <string>
 
-#include "sim/driver.h"
 #include "world/decimal.h"
 
-namespace reedfall::sim {
+namespace reedfall {
 
 namespace {
 
@@ -202,4 +203,4 @@ std::string Dump(const frmMain& game) {
   return json.Text();
 }
 
-}  // namespace reedfall::sim
+}  // namespace reedfall

@@ -1,5 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Reedfall developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/qt_pictures.h"
+
 #include <gtest/gtest.h>
 
 #include <QByteArray>
@@ -22,11 +24,10 @@
 #include "pictures/embedded.h"
 #include "pictures/scenery.h"
 #include "pictures/xpm.h"
-#include "reedfall_assets.h"
 #include "world/controls.h"
 #include "world/sprites.h"
 
-namespace reedfall::assets {
+namespace reedfall::app {
 namespace {
 
 bool Opaque(const QImage& image, int x, int y) { return qAlpha(image.pixel(x, y)) != 0; }
@@ -417,4 +418,4 @@ TEST(Crosshair, HotSpotIsTheMiddleOfTheRedDotInsideTheRing) {
 }
 
 }  // namespace
-}  // namespace reedfall::assets
+}  // namespace reedfall::app

@@ -8,9 +8,9 @@
 
 #include "frmmain/frmmain.h"
 
-namespace reedfall::sim {
+namespace reedfall {
 
 // The whole state as one line of JSON, without the newline.
 std::string Dump(const frmMain& game);
 
-}  // namespace reedfall::sim
+}  // namespace reedfall

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Reedfall developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frmmain/live_game.h"
+#include "live/live_game.h"
 
 #include <chrono>
 

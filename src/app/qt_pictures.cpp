@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Reedfall developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "reedfall_assets.h"
+#include "app/qt_pictures.h"
 
 #include <QPixmap>
 #include <array>
 #include <cstddef>
 
-namespace reedfall::assets {
+namespace reedfall::app {
 namespace {
 
 struct Pictures {
@@ -88,4 +88,4 @@ QImage Crosshair() { return Store().crosshair; }
 
 QPoint CrosshairHotSpot() { return kCrosshairHotSpot; }
 
-}  // namespace reedfall::assets
+}  // namespace reedfall::app

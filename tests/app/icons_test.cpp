@@ -9,9 +9,9 @@
 #include <QString>
 #include <initializer_list>
 
-#include "reedfall_assets.h"
+#include "app/qt_pictures.h"
 
-namespace reedfall::assets {
+namespace reedfall::app {
 namespace {
 
 QImage Read(const QString& path) { return QImage(path).convertToFormat(QImage::Format_ARGB32); }
@@ -82,4 +82,4 @@ TEST(ThemeIcons, The16IsTheWindowIconsDuckDrawnSmall) {
 }
 
 }  // namespace
-}  // namespace reedfall::assets
+}  // namespace reedfall::app
