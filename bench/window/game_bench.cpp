@@ -18,8 +18,8 @@
 #include "app/client_area.h"
 #include "app/clock.h"
 #include "app/game_host.h"
-#include "app/look.h"
 #include "app/main_window.h"
+#include "app/pixel_rect.h"
 #include "app/startup.h"
 #include "probe.h"
 

@@ -23,8 +23,6 @@ namespace {
 
 constexpr QColor kStatusGreen{0, 192, 0};
 constexpr QColor kMessageWhite{255, 255, 255};
-constexpr int kStatusFontPx = 13;   // 9.75 pt
-constexpr int kMessageFontPx = 19;  // 14.25 pt
 
 // Liberation Sans has Arial's metrics, so the numbers fit their labels as the layout means
 // them to. The game carries its own copy: a machine without it would give Arial's place to a
@@ -66,9 +64,6 @@ void DrawPicture(QPainter& painter, const QRect& dirty, const QRect& where, cons
   }
 }
 
-// The message label lies between the layers of pictures: those below it and those above.
-bool IsTheMessage(const ControlRow& row) { return row.art.shows == Shows::Label; }
-
 }  // namespace
 
 QFont StatusFont() { return GameFontPx(kStatusFontPx); }
@@ -104,9 +99,9 @@ void LabelText::Draw(QPainter& painter, const QRect& rect, const std::string& ca
   painter.restore();
 }
 
-PlayField::PlayField(const Look& look, QWidget* parent)
+PlayField::PlayField(const View& view, QWidget* parent)
     : QWidget(parent),
-      look_(look),
+      view_(view),
       message_(MessageFont(), Qt::AlignHCenter),
       background_(kClientWidthPx, kFieldHeightPx, QImage::Format_RGB32) {
   // Every pixel is painted, the sky first: nothing to clear beforehand.
@@ -118,8 +113,9 @@ PlayField::PlayField(const Look& look, QWidget* parent)
   // lies, the window's black shows.
   background_.fill(Qt::black);
   QPainter painter(&background_);
-  for (auto row = kControls.rbegin(); !IsTheMessage(*row); ++row) {
-    DrawArt(painter, rect(), *row, look_);
+  // Up the stack from the sky to the message.
+  for (std::size_t i = kControlCount; i-- > kMessageLayer + 1;) {
+    DrawArt(painter, rect(), view_.pictures().at(i));
   }
 }
 
@@ -147,22 +143,21 @@ void PlayField::FollowScale() {
   setCursor(QCursor(QPixmap::fromImage(ScaleArt(Crosshair(), scale)), hotSpot.x(), hotSpot.y()));
 }
 
-void PlayField::DrawArt(QPainter& painter, const QRect& dirty, const ControlRow& row,
-                        const Look& look) {
-  const PictureLook& picture = look.picture(row.id);
-  switch (row.art.shows) {
+void PlayField::DrawArt(QPainter& painter, const QRect& dirty, const PictureView& picture) {
+  const QRect place = PixelRect(picture.place);
+  switch (picture.art.shows) {
     case Shows::Sky:
-      painter.fillRect(picture.rect & dirty, SkyColour());
+      painter.fillRect(place & dirty, SkyColour());
       break;
     case Shows::Scenery:
-      DrawPicture(painter, dirty, picture.rect, SceneryTop());
+      DrawPicture(painter, dirty, place, SceneryTop());
       break;
     case Shows::SceneryPiece:
-      DrawPicture(painter, dirty, picture.rect, SceneryPiece(row.art.index));
+      DrawPicture(painter, dirty, place, SceneryPiece(picture.art.index));
       break;
     case Shows::DuckFrames:
-      DrawPicture(painter, dirty, picture.rect,
-                  DuckFrame(static_cast<DuckColour>(row.art.index), picture.frame));
+      DrawPicture(painter, dirty, place,
+                  DuckFrame(static_cast<DuckColour>(picture.art.index), picture.frame));
       break;
     case Shows::Label:
       break;  // drawn between the layers, as text
@@ -178,14 +173,13 @@ void PlayField::DrawLayers(QPainter& painter, const QRect& dirty, Layers layers)
     return;
   }
   // Going up the stack from the message.
-  for (auto row = std::find_if(kControls.rbegin(), kControls.rend(), IsTheMessage) + 1;
-       row != kControls.rend(); ++row) {
-    DrawArt(painter, dirty, *row, look_);
+  for (std::size_t i = kMessageLayer; i-- > 0;) {
+    DrawArt(painter, dirty, view_.pictures().at(i));
   }
 }
 
 void PlayField::DrawMessage(QPainter& painter, const QRect& dirty) {
-  const LabelLook& message = look_.label(LabelId::lblMessage);
+  const LabelView& message = view_.label(LabelId::lblMessage);
   const QRect rect = MessageRect();
   if (message.visible && rect.intersects(dirty)) {
     painter.setPen(kMessageWhite);
@@ -254,7 +248,7 @@ void PlayField::PaintAveraged(QPainter& painter, const QRect& dirty, qreal scale
   const int bandTop = static_cast<int>(std::ceil(message.top() * scale)) + origin.y();
   const int bandBottom = static_cast<int>(std::floor((message.bottom() + 1) * scale)) + origin.y();
   const QRect band = QRect(device.left(), bandTop, device.width(), bandBottom - bandTop) & device;
-  const bool text = look_.label(LabelId::lblMessage).visible && !band.isEmpty();
+  const bool text = view_.label(LabelId::lblMessage).visible && !band.isEmpty();
 
   painter.save();
   painter.setWorldTransform(toDevice.inverted());  // draw in device pixels
@@ -272,11 +266,11 @@ void PlayField::PaintAveraged(QPainter& painter, const QRect& dirty, qreal scale
 
 QRect PlayField::MessageRect() { return PixelRect(Spec(LabelId::lblMessage).rect); }
 
-ClientArea::ClientArea(const Look& look, GameHost& host, QWidget* parent)
+ClientArea::ClientArea(const View& view, GameHost& host, QWidget* parent)
     : QWidget(parent),
-      look_(look),
+      view_(view),
       host_(host),
-      field_(new PlayField(look, this)),
+      field_(new PlayField(view, this)),
       statusFont_(StatusFont()) {
   setFixedSize(kClientWidthPx, kClientHeightPx);
   QPalette black = palette();
@@ -291,7 +285,7 @@ void ClientArea::paintEvent(QPaintEvent* event) {
   painter.setPen(kStatusGreen);
   painter.setFont(statusFont_);
   for (const LabelSpec& spec : kLabelTable) {
-    const LabelLook& label = look_.label(spec.id);
+    const LabelView& label = view_.label(spec.id);
     const QRect rect = PixelRect(spec.rect);
     if (spec.id == LabelId::lblMessage || !label.visible || !event->region().intersects(rect)) {
       continue;
@@ -303,7 +297,7 @@ void ClientArea::paintEvent(QPaintEvent* event) {
 // Presses on the play field reach here too: the field leaves them to its parent.
 void ClientArea::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) {
-    host_.Press(event->position());
+    host_.Send(HostEvent::Press(event->position().x(), event->position().y()));
   }
 }
 
@@ -311,7 +305,7 @@ void ClientArea::mousePressEvent(QMouseEvent* event) {
 // the click, this is the double-click.
 void ClientArea::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) {
-    host_.DoubleClick();
+    host_.Send(HostEvent::Of(HostEvent::Kind::DoubleClick));
   }
 }
 

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Reedfall developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's client area: the play field with its pictures above, the status labels on black
-// below. Both paint the look the window last took of the model; the area hands every mouse
-// press and double-click, in its own pixels, to the game.
+// below. Both paint the game's view (live/view.h); the area hands every mouse press and
+// double-click, in its own pixels, to the game.
 #pragma once
 
 #include <QFont>
@@ -11,15 +11,12 @@
 #include <cstdint>
 #include <string>
 
-#include "app/look.h"
+#include "app/pixel_rect.h"
+#include "live/view.h"
 
 namespace reedfall::app {
 
 class GameHost;
-
-inline constexpr int kClientWidthPx = kClientWidth / kTwipsPerPixel;
-inline constexpr int kClientHeightPx = kClientHeight / kTwipsPerPixel;
-inline constexpr int kFieldHeightPx = kFieldBottomTwips / kTwipsPerPixel;
 
 // The layout counts 15 twips to a pixel, that is 96 dots an inch; the fonts are sized in
 // pixels at that resolution so that the texts fit their labels whatever the screen's DPI. The
@@ -54,7 +51,7 @@ class PlayField final : public QWidget {
   Q_OBJECT
 
  public:
-  PlayField(const Look& look, QWidget* parent);
+  PlayField(const View& view, QWidget* parent);
 
   // Repaints `rect`, in pixels of the field, once the event loop comes round.
   void Repaint(const QRect& rect);
@@ -66,9 +63,8 @@ class PlayField final : public QWidget {
  private:
   enum class Layers : std::uint8_t { BelowMessage, AboveMessage };
 
-  // One control's art as `look` shows it, where it meets `dirty`.
-  static void DrawArt(QPainter& painter, const QRect& dirty, const ControlRow& row,
-                      const Look& look);
+  // One picture's art, where it meets `dirty`.
+  static void DrawArt(QPainter& painter, const QRect& dirty, const PictureView& picture);
   void DrawLayers(QPainter& painter, const QRect& dirty, Layers layers) const;
   void DrawMessage(QPainter& painter, const QRect& dirty);
   void PaintAveraged(QPainter& painter, const QRect& dirty, qreal scale);
@@ -78,7 +74,7 @@ class PlayField final : public QWidget {
   void FollowScale();
   static QRect MessageRect();
 
-  const Look& look_;
+  const View& view_;
   LabelText message_;
   QImage background_;  // the sky and the scenery below the message, opaque
   qreal scale_ = 0;    // the screen's, as last seen
@@ -94,7 +90,7 @@ class ClientArea final : public QWidget {
   Q_OBJECT
 
  public:
-  ClientArea(const Look& look, GameHost& host, QWidget* parent = nullptr);
+  ClientArea(const View& view, GameHost& host, QWidget* parent = nullptr);
 
   [[nodiscard]] PlayField* field() const { return field_; }
 
@@ -104,7 +100,7 @@ class ClientArea final : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
-  const Look& look_;
+  const View& view_;
   GameHost& host_;
   PlayField* field_;
   QFont statusFont_;

@@ -14,58 +14,28 @@ QString ToQString(std::string_view text) {
 
 GameHost::GameHost(GameClock& clock, RandomSource* random, QObject* parent)
     : QObject(parent), clock_(clock), live_(random) {
-  clock_.SetWakeHandler([this] {
-    live_.CatchUp(clock_.Now());
-    Settle();
-  });
-  Settle();
+  clock_.SetWakeHandler([this] { Send(HostEvent::Of(HostEvent::Kind::Wake)); });
+  clock_.WakeAt(live_.NextWake());
 }
 
-void GameHost::Press(QPointF clientPx) {
-  live_.Press(clock_.Now(), clientPx.x() * kTwipsPerPixel, clientPx.y() * kTwipsPerPixel);
-  Settle();
-}
+void GameHost::Send(HostEvent event) { Show(live_.Handle(clock_.Now(), event)); }
 
-void GameHost::DoubleClick() {
-  live_.DoubleClick(clock_.Now());
-  Settle();
-}
-
-void GameHost::NewGame() {
-  live_.NewGame(clock_.Now());
-  Settle();
-}
-
-void GameHost::End() {
-  live_.End();
-  Settle();
-}
-
-void GameHost::Close() {
-  live_.Close();
-  Settle();
-}
-
-void GameHost::BoxClosed() {
-  live_.BoxClosed(clock_.Now());
-  Settle();
-}
-
-void GameHost::Settle() {
-  const std::optional<MessageBoxText> box = live_.TakeBox();
-  if (live_.Ended()) {
-    clock_.WakeAt(std::nullopt);
-    if (!endAnnounced_) {
-      endAnnounced_ = true;
+void GameHost::Show(const Settled& settled) {
+  switch (settled.state) {
+    case Settled::State::Over:
+      return;
+    case Settled::State::EndedNow:
+      clock_.WakeAt(std::nullopt);
       emit ended();
-    }
-    return;
+      return;
+    case Settled::State::Playing:
+      break;
   }
   emit changed();
-  if (box) {
-    emit boxOpened(ToQString(box->title), ToQString(box->text));
+  if (settled.box) {
+    emit boxOpened(ToQString(settled.box->title), ToQString(settled.box->text));
   }
-  clock_.WakeAt(live_.NextWake());
+  clock_.WakeAt(settled.nextWake);
 }
 
 }  // namespace reedfall::app

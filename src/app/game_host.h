@@ -6,7 +6,6 @@
 #pragma once
 
 #include <QObject>
-#include <QPointF>
 #include <QString>
 
 #include "app/clock.h"
@@ -22,19 +21,12 @@ class GameHost final : public QObject {
   explicit GameHost(GameClock& clock, RandomSource* random = nullptr, QObject* parent = nullptr);
 
   [[nodiscard]] const frmMain& game() const { return live_.game(); }
+  // What the window shows, and what changed since it last asked.
+  [[nodiscard]] View& view() { return live_.view(); }
 
-  // --- The player's events, each taken at the clock's current time. ---
-
-  // A left press at `clientPx`, in pixels of the client area.
-  void Press(QPointF clientPx);
-  // The second press of a double-click: it goes to the control that took the first.
-  void DoubleClick();
-  void NewGame();
-  void End();
-  // The close button; the program ends whatever is running.
-  void Close();
-  // The round-end box has been closed.
-  void BoxClosed();
+  // The player's events, each taken at the clock's current time; presses in pixels of the
+  // client area.
+  void Send(HostEvent event);
 
  signals:
   // The model may have changed: the window compares and repaints what differs.
@@ -46,11 +38,10 @@ class GameHost final : public QObject {
 
  private:
   // Tells the window, opens a box the game asked for, and arms the wake-up for the next tick.
-  void Settle();
+  void Show(const Settled& settled);
 
   GameClock& clock_;
   LiveGame live_;
-  bool endAnnounced_ = false;
 };
 
 }  // namespace reedfall::app

@@ -12,6 +12,8 @@
 #include <QShowEvent>
 #include <QWindow>
 #include <algorithm>
+#include <cstdint>
+#include <vector>
 
 #include "app/client_area.h"
 #include "app/game_host.h"
@@ -21,10 +23,7 @@
 namespace reedfall::app {
 
 MainWindow::MainWindow(GameHost& host, QWidget* parent)
-    : QMainWindow(parent),
-      host_(host),
-      look_(LookOf(host.game().world().controls)),
-      client_(new ClientArea(look_, host, this)) {
+    : QMainWindow(parent), host_(host), client_(new ClientArea(host.view(), host, this)) {
   setWindowTitle(QStringLiteral("Reedfall"));
   setWindowIcon(WindowIcons());
   // A fixed border with a close button and nothing else; the flags must be in place before
@@ -36,8 +35,10 @@ MainWindow::MainWindow(GameHost& host, QWidget* parent)
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
   newGame_ = file->addAction(QStringLiteral("&New Game"));
   end_ = file->addAction(QStringLiteral("&End"));
-  connect(newGame_, &QAction::triggered, &host_, &GameHost::NewGame);
-  connect(end_, &QAction::triggered, &host_, &GameHost::End);
+  connect(newGame_, &QAction::triggered, &host_,
+          [this] { host_.Send(HostEvent::Of(HostEvent::Kind::NewGame)); });
+  connect(end_, &QAction::triggered, &host_,
+          [this] { host_.Send(HostEvent::Of(HostEvent::Kind::End)); });
 
   setCentralWidget(client_);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -52,7 +53,7 @@ MainWindow::MainWindow(GameHost& host, QWidget* parent)
 PlayField* MainWindow::field() const { return client_->field(); }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  host_.Close();
+  host_.Send(HostEvent::Of(HostEvent::Kind::Close));
   event->accept();
 }
 
@@ -104,14 +105,25 @@ void MainWindow::KeepOneSize() {
 }
 
 void MainWindow::Refresh() {
-  const QRect field = client_->field()->geometry();
-  for (const QRect& changed : Follow(look_, host_.game().world().controls)) {
-    // Only the message label lies in the field; the status labels lie below it.
-    if (changed.intersects(field)) {
-      client_->field()->Repaint(changed.intersected(field));
+  View& view = host_.view();
+  std::vector<QRect> changed;
+  for (const PixelBounds& place : view.TakeChangedPlaces()) {
+    changed.push_back(PixelRect(place));
+  }
+  const std::uint32_t labels = view.TakeChangedLabels();
+  for (const LabelSpec& spec : kLabelTable) {
+    if ((labels & (1U << static_cast<unsigned>(spec.id))) != 0) {
+      changed.push_back(PixelRect(spec.rect));
     }
-    if (!field.contains(changed)) {
-      client_->update(changed);
+  }
+  const QRect field = client_->field()->geometry();
+  for (const QRect& rect : changed) {
+    // Only the message label lies in the field; the status labels lie below it.
+    if (rect.intersects(field)) {
+      client_->field()->Repaint(rect.intersected(field));
+    }
+    if (!field.contains(rect)) {
+      client_->update(rect);
     }
   }
 }
@@ -134,7 +146,7 @@ void MainWindow::OpenBox(const QString& title, const QString& text) {
   HoldInput(true);
   connect(box, &QMessageBox::finished, this, [this] {
     HoldInput(false);
-    host_.BoxClosed();
+    host_.Send(HostEvent::Of(HostEvent::Kind::BoxClosed));
   });
   box_ = box;
   box->show();

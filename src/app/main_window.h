@@ -7,7 +7,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
-#include "app/look.h"
+#include "app/pixel_rect.h"
 
 class QAction;
 class QMessageBox;
@@ -36,7 +36,7 @@ class MainWindow final : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // Takes a new look at the model and repaints where it differs from the last one.
+  // Repaints where the view says the game changed.
   void Refresh();
   void OpenBox(const QString& title, const QString& text);
   void Leave();
@@ -47,7 +47,6 @@ class MainWindow final : public QMainWindow {
   Q_INVOKABLE void KeepOneSize();
 
   GameHost& host_;
-  Look look_;
   ClientArea* client_;
   QAction* newGame_ = nullptr;
   QAction* end_ = nullptr;

@@ -26,33 +26,54 @@ ClockSeededRandom::ClockSeededRandom() : generator_(WallClockSeed()) {}
 void ClockSeededRandom::Randomize() { generator_.Seed(WallClockSeed()); }
 
 LiveGame::LiveGame(RandomSource* random)
-    : game_(Platform{*this, random != nullptr ? *random : ownRandom_, *this}) {}
+    : game_(Platform{*this, random != nullptr ? *random : ownRandom_, *this}),
+      view_(game_.world().controls) {}
 
-void LiveGame::Press(std::int64_t now, double x, double y) {
-  CatchUp(now);
-  lastPressed_ = game_.Click(x, y);
-}
-
-void LiveGame::DoubleClick(std::int64_t now) {
-  CatchUp(now);
-  if (lastPressed_) {
-    game_.DblClickOn(*lastPressed_);
+Settled LiveGame::Handle(std::int64_t now, HostEvent event) {
+  if (ended_) {
+    return Settled{Settled::State::Over, std::nullopt, std::nullopt};
   }
-  lastPressed_.reset();
+  Take(now, event);
+  const std::optional<MessageBoxText> box = box_;
+  box_.reset();
+  if (ended_) {
+    return Settled{Settled::State::EndedNow, std::nullopt, std::nullopt};
+  }
+  view_.Follow(game_.world().controls);
+  return Settled{Settled::State::Playing, box, NextWake()};
 }
 
-void LiveGame::NewGame(std::int64_t now) {
-  CatchUp(now);
-  game_.MenuNewGame();
-}
-
-void LiveGame::End() { game_.MenuEnd(); }
-
-void LiveGame::Close() { game_.CloseButton(); }
-
-void LiveGame::BoxClosed(std::int64_t now) {
-  CatchUp(now);
-  game_.MessageBoxOk();
+void LiveGame::Take(std::int64_t now, HostEvent event) {
+  using Kind = HostEvent::Kind;
+  // The menu's End and the close button need no clock: the program ends.
+  if (event.kind != Kind::End && event.kind != Kind::Close) {
+    CatchUp(now);
+  }
+  switch (event.kind) {
+    case Kind::Press:
+      lastPressed_ = game_.Click(event.x * kTwipsPerPixel, event.y * kTwipsPerPixel);
+      break;
+    case Kind::DoubleClick:
+      if (lastPressed_) {
+        game_.DblClickOn(*lastPressed_);
+      }
+      lastPressed_.reset();
+      break;
+    case Kind::NewGame:
+      game_.MenuNewGame();
+      break;
+    case Kind::End:
+      game_.MenuEnd();
+      break;
+    case Kind::Close:
+      game_.CloseButton();
+      break;
+    case Kind::BoxClosed:
+      game_.MessageBoxOk();
+      break;
+    case Kind::Wake:
+      break;
+  }
 }
 
 void LiveGame::CatchUp(std::int64_t now) {
@@ -61,12 +82,6 @@ void LiveGame::CatchUp(std::int64_t now) {
   if (now >= game_.Now()) {
     game_.AdvanceTo(now, Lateness::DropMissed);
   }
-}
-
-std::optional<MessageBoxText> LiveGame::TakeBox() {
-  const std::optional<MessageBoxText> box = box_;
-  box_.reset();
-  return ended_ ? std::nullopt : box;
 }
 
 void LiveGame::ShowMessageBox(std::string_view text, std::string_view title) {

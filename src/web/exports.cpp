@@ -16,6 +16,7 @@
 
 namespace {
 
+using reedfall::HostEvent;
 using reedfall::web::Layer;
 using reedfall::web::Page;
 
@@ -47,21 +48,14 @@ EMSCRIPTEN_KEEPALIVE std::uint32_t rf_start() {
   return Game().ShowAll();
 }
 
-EMSCRIPTEN_KEEPALIVE std::uint32_t rf_press(double now, double x, double y) {
-  return Game().Press(Ms(now), x, y);
+// An event of web::Event's kinds (rf_constants().events), at `now`; a press at (x, y), in
+// pixels of the client area.
+EMSCRIPTEN_KEEPALIVE std::uint32_t rf_send(int kind, double now, double x, double y) {
+  if (kind < 0 || kind > static_cast<int>(HostEvent::Kind::Wake)) {
+    return 0;
+  }
+  return Game().Send(Ms(now), HostEvent{static_cast<HostEvent::Kind>(kind), x, y});
 }
-
-EMSCRIPTEN_KEEPALIVE std::uint32_t rf_double_click(double now) {
-  return Game().DoubleClick(Ms(now));
-}
-
-EMSCRIPTEN_KEEPALIVE std::uint32_t rf_new_game(double now) { return Game().NewGame(Ms(now)); }
-
-EMSCRIPTEN_KEEPALIVE std::uint32_t rf_end() { return Game().End(); }
-
-EMSCRIPTEN_KEEPALIVE std::uint32_t rf_box_ok(double now) { return Game().BoxClosed(Ms(now)); }
-
-EMSCRIPTEN_KEEPALIVE std::uint32_t rf_wake(double now) { return Game().Wake(Ms(now)); }
 
 // Milliseconds since the start at which to wake next; -1 while nothing can act.
 EMSCRIPTEN_KEEPALIVE double rf_next_wake() {
@@ -92,44 +86,18 @@ EMSCRIPTEN_KEEPALIVE int rf_changed_count() {
 
 EMSCRIPTEN_KEEPALIVE const int* rf_changed_rects() { return Game().changedRects().data(); }
 
-// --- The labels, by their place in the label table. ---
-
-EMSCRIPTEN_KEEPALIVE int rf_label_count() { return reedfall::kLabelCount; }
+// --- The labels, by their place in the label table (rf_constants().labels). ---
 
 EMSCRIPTEN_KEEPALIVE std::uint32_t rf_labels_changed() { return Game().changedLabels(); }
 
-EMSCRIPTEN_KEEPALIVE const char* rf_label_name(int id) {
-  const reedfall::LabelSpec* spec = LabelAt(id);
-  // The names are literals of the table, each ending with its NUL.
-  return spec != nullptr ? spec->name.data() : "";
-}
-
-// 0 to 3: Left, Top, Width, Height in twips.
-EMSCRIPTEN_KEEPALIVE double rf_label_rect(int id, int which) {
-  const reedfall::LabelSpec* spec = LabelAt(id);
-  if (spec == nullptr) {
-    return 0;
-  }
-  switch (which) {
-    case 0:
-      return spec->rect.left;
-    case 1:
-      return spec->rect.top;
-    case 2:
-      return spec->rect.width;
-    default:
-      return spec->rect.height;
-  }
-}
-
 EMSCRIPTEN_KEEPALIVE const char* rf_label_caption(int id) {
   const reedfall::LabelSpec* spec = LabelAt(id);
-  return spec != nullptr ? Game().game().world().controls.label(spec->id).Caption.c_str() : "";
+  return spec != nullptr ? Game().view().label(spec->id).caption.c_str() : "";
 }
 
 EMSCRIPTEN_KEEPALIVE int rf_label_visible(int id) {
   const reedfall::LabelSpec* spec = LabelAt(id);
-  return spec != nullptr && Game().game().world().controls.label(spec->id).Visible ? 1 : 0;
+  return spec != nullptr && Game().view().label(spec->id).visible ? 1 : 0;
 }
 
 // --- The round-end box that the last event opened. ---
@@ -137,6 +105,14 @@ EMSCRIPTEN_KEEPALIVE int rf_label_visible(int id) {
 EMSCRIPTEN_KEEPALIVE const char* rf_box_title() { return Game().boxTitle().c_str(); }
 
 EMSCRIPTEN_KEEPALIVE const char* rf_box_text() { return Game().boxText().c_str(); }
+
+// What the page needs to know of the game, as JSON, once: the client area's and the field's
+// size in pixels, the bits of what an event changed, the kinds of event, and the labels of the
+// label table in its order, each with its place in pixels and its font's size.
+EMSCRIPTEN_KEEPALIVE const char* rf_constants() {
+  static const std::string text = reedfall::web::Constants();
+  return text.c_str();
+}
 
 // The whole state as the driver's `dump` prints it, for bug reports.
 EMSCRIPTEN_KEEPALIVE const char* rf_dump() {

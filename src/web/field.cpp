@@ -17,7 +17,7 @@ using pictures::Image;
 using pictures::Point;
 using pictures::Rgba;
 
-constexpr Box kFieldBox{0, 0, kFieldWidthPx, kFieldHeightPx};
+constexpr Box kFieldBox{0, 0, kClientWidthPx, kFieldHeightPx};
 constexpr Rgba kBlack = pictures::Opaque(0, 0, 0);
 constexpr Rgba kClear{};
 
@@ -76,58 +76,46 @@ void Unpremultiply(Image& image, const Box& box) {
   }
 }
 
-}  // namespace
-
-Field::Field(const MainWindowControls& controls)
-    : controls_(&controls),
-      ducks_{LookOf(controls.duck(DuckColour::Blue)), LookOf(controls.duck(DuckColour::Red))},
-      below_(kFieldWidthPx, kFieldHeightPx),
-      above_(kFieldWidthPx, kFieldHeightPx) {
-  DrawLayer(below_, Layer::BelowMessage, kFieldBox);
-  DrawLayer(above_, Layer::AboveMessage, kFieldBox);
-  changed_.push_back(kFieldBox);
-}
-
-Field::DuckLook Field::LookOf(const DuckPicture& duck) {
-  return {BoxOf(PixelsOf(duck)), duck.colour, duck.frame};
-}
-
-void Field::DrawControl(Image& onto, const ControlRow& row, const Box& clip) const {
-  switch (row.art.shows) {
+// One picture's art, where it meets `clip`.
+void DrawPicture(Image& onto, const PictureView& picture, const Box& clip) {
+  const Box place = BoxOf(picture.place);
+  switch (picture.art.shows) {
     case Shows::Sky:
       // One flat colour, stretched over the control's rectangle.
-      Fill(onto, Intersect(BoxOf(PixelsOf(row.rect(*controls_))), clip), pictures::kSkyColour);
+      Fill(onto, Intersect(place, clip), pictures::kSkyColour);
       break;
     case Shows::Scenery:
-    case Shows::SceneryPiece: {
-      const PixelBounds place = PixelsOf(row.rect(*controls_));
-      const Image& art = row.art.shows == Shows::Scenery ? pictures::SceneryTop()
-                                                         : pictures::SceneryPiece(row.art.index);
-      Draw(onto, art, {place.left, place.top}, clip);
+      Draw(onto, pictures::SceneryTop(), {place.x, place.y}, clip);
       break;
-    }
-    case Shows::DuckFrames: {
-      const DuckLook& duck = ducks_.at(static_cast<std::size_t>(row.art.index));
-      Draw(onto, pictures::DuckFrame(duck.colour, duck.frame), {duck.place.x, duck.place.y}, clip);
+    case Shows::SceneryPiece:
+      Draw(onto, pictures::SceneryPiece(picture.art.index), {place.x, place.y}, clip);
       break;
-    }
+    case Shows::DuckFrames:
+      Draw(onto, pictures::DuckFrame(static_cast<DuckColour>(picture.art.index), picture.frame),
+           {place.x, place.y}, clip);
+      break;
     case Shows::Label:
       break;  // the page's own text, between the layers
   }
 }
 
+}  // namespace
+
+Field::Field(const View& view)
+    : view_(view), below_(kClientWidthPx, kFieldHeightPx), above_(kClientWidthPx, kFieldHeightPx) {
+  DrawLayer(below_, Layer::BelowMessage, kFieldBox);
+  DrawLayer(above_, Layer::AboveMessage, kFieldBox);
+  changed_.push_back(kFieldBox);
+}
+
 void Field::DrawLayer(Image& onto, Layer layer, const Box& clip) const {
   // Where no picture lies the window's black shows; above the message, the page's text.
   Fill(onto, clip, layer == Layer::BelowMessage ? kBlack : kClear);
-  // Up the stack from the sky: the controls below the message label first.
-  bool belowMessage = true;
-  // NOLINTNEXTLINE(modernize-loop-convert): bottom to top, the table's reverse
-  for (auto row = kControls.rbegin(); row != kControls.rend(); ++row) {
-    if (row->art.shows == Shows::Label) {
-      belowMessage = false;
-    } else if (belowMessage == (layer == Layer::BelowMessage)) {
-      DrawControl(onto, *row, clip);
-    }
+  // Up the stack, from the sky to the message, or from the message to the top.
+  const std::size_t bottom = layer == Layer::BelowMessage ? kControlCount : kMessageLayer;
+  const std::size_t top = layer == Layer::BelowMessage ? kMessageLayer + 1 : 0;
+  for (std::size_t i = bottom; i-- > top;) {
+    DrawPicture(onto, view_.pictures().at(i), clip);
   }
 }
 
@@ -148,27 +136,13 @@ void Field::SetFactor(double factor) {
   changed_.push_back({0, 0, width(), height()});
 }
 
-void Field::Follow(const MainWindowControls& controls) {
-  controls_ = &controls;
-  const std::array<DuckLook, 2> now{LookOf(controls.duck(DuckColour::Blue)),
-                                    LookOf(controls.duck(DuckColour::Red))};
-  std::vector<Box> places;
-  for (std::size_t i = 0; i < now.size(); ++i) {
-    const DuckLook& shown = ducks_.at(i);
-    if (now.at(i) != shown) {
-      places.push_back(shown.place);
-      if (now.at(i).place != shown.place) {
-        places.push_back(now.at(i).place);
-      }
-    }
-  }
-  ducks_ = now;
-  for (const Box& place : places) {
-    Redraw(place);
+void Field::Redraw(const std::vector<PixelBounds>& places) {
+  for (const PixelBounds& place : places) {
+    RedrawAbove(BoxOf(place));
   }
 }
 
-void Field::Redraw(const Box& art) {
+void Field::RedrawAbove(const Box& art) {
   const Box area = Intersect(art, kFieldBox);
   if (area.IsEmpty()) {
     return;

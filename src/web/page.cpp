@@ -2,67 +2,87 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "web/page.h"
 
+#include <array>
 #include <cstddef>
+#include <string_view>
+#include <utility>
 
 namespace reedfall::web {
 
-Page::Page(RandomSource* random) : live_(random), field_(live_.game().world().controls) {
-  ShowAll();
+std::string Constants() {
+  const auto number = [](std::string_view key, long long value) {
+    return "\"" + std::string(key) + "\": " + std::to_string(value);
+  };
+  std::string json = "{" + number("clientWidth", kClientWidthPx) + ", " +
+                     number("clientHeight", kClientHeightPx) + ", " +
+                     number("fieldHeight", kFieldHeightPx) + ", \"changed\": {" +
+                     number("field", kFieldChanged) + ", " + number("labels", kLabelsChanged) +
+                     ", " + number("box", kBoxOpened) + ", " + number("ended", kEnded) + ", " +
+                     number("below", kBelowChanged) + "}, \"events\": {";
+  using Kind = HostEvent::Kind;
+  const std::array<std::pair<std::string_view, Kind>, 7> events{{
+      {"press", Kind::Press},
+      {"doubleClick", Kind::DoubleClick},
+      {"newGame", Kind::NewGame},
+      {"end", Kind::End},
+      {"close", Kind::Close},
+      {"boxClosed", Kind::BoxClosed},
+      {"wake", Kind::Wake},
+  }};
+  for (std::size_t i = 0; i < events.size(); ++i) {
+    json +=
+        (i == 0 ? "" : ", ") + number(events.at(i).first, static_cast<int>(events.at(i).second));
+  }
+  json += "}, \"labels\": [";
+  const char* separator = "";
+  for (const LabelSpec& spec : kLabelTable) {
+    const PixelBounds place = LabelPlace(spec.id);
+    json += std::string(std::exchange(separator, ", ")) + "{\"name\": \"" + std::string(spec.name) +
+            "\", " + number("left", place.left) + ", " + number("top", place.top) + ", " +
+            number("width", place.width) + ", " + number("height", place.height) + ", " +
+            number("fontPx", LabelFontPx(spec.id)) + "}";
+  }
+  return json + "]}";
 }
 
-std::uint32_t Page::Press(std::int64_t now, double x, double y) {
-  live_.Press(now, x * kTwipsPerPixel, y * kTwipsPerPixel);
-  return Settle();
-}
+Page::Page(RandomSource* random) : live_(random), field_(live_.view()) { ShowAll(); }
 
-std::uint32_t Page::DoubleClick(std::int64_t now) {
-  live_.DoubleClick(now);
-  return Settle();
-}
-
-std::uint32_t Page::NewGame(std::int64_t now) {
-  live_.NewGame(now);
-  return Settle();
-}
-
-std::uint32_t Page::End() {
-  live_.End();
-  return Settle();
-}
-
-std::uint32_t Page::BoxClosed(std::int64_t now) {
-  live_.BoxClosed(now);
-  return Settle();
-}
-
-std::uint32_t Page::Wake(std::int64_t now) {
-  live_.CatchUp(now);
-  return Settle();
+std::uint32_t Page::Send(std::int64_t now, HostEvent event) {
+  return Show(live_.Handle(now, event));
 }
 
 std::uint32_t Page::SetFactor(double factor) {
   field_.SetFactor(factor);
-  return Settle();
+  return ShowChanges();
 }
 
 std::uint32_t Page::ShowAll() {
-  for (LabelShown& label : labels_) {
-    label = LabelShown{"", false};
-  }
+  live_.view().ChangeAll();
   field_.SetFactor(field_.factor());
-  return Settle();
+  return ShowChanges();
 }
 
-std::uint32_t Page::Settle() {
-  std::uint32_t changed = 0;
-  const std::optional<MessageBoxText> box = live_.TakeBox();
-  if (live_.Ended()) {
-    // Nothing is shown any more; the page says so once.
-    changed = endShown_ ? 0 : kEnded;
-    endShown_ = true;
-    return changed;
+std::uint32_t Page::Show(const Settled& settled) {
+  switch (settled.state) {
+    case Settled::State::Over:
+      return 0;
+    case Settled::State::EndedNow:
+      return kEnded;
+    case Settled::State::Playing:
+      break;
   }
-  field_.Follow(game().world().controls);
+  std::uint32_t changed = ShowChanges();
+  if (settled.box) {
+    boxTitle_ = std::string(settled.box->title);
+    boxText_ = std::string(settled.box->text);
+    changed |= kBoxOpened;
+  }
+  return changed;
+}
+
+std::uint32_t Page::ShowChanges() {
+  std::uint32_t changed = 0;
+  field_.Redraw(live_.view().TakeChangedPlaces());
   if (field_.belowChanged()) {
     changed |= kBelowChanged;
   }
@@ -73,22 +93,9 @@ std::uint32_t Page::Settle() {
   if (!changedRects_.empty()) {
     changed |= kFieldChanged;
   }
-  changedLabels_ = 0;
-  for (const LabelSpec& spec : kLabelTable) {
-    const Label& label = game().world().controls.label(spec.id);
-    LabelShown& shown = labels_.at(static_cast<std::size_t>(spec.id));
-    if (label.Caption != shown.caption || label.Visible != shown.visible) {
-      shown = LabelShown{label.Caption, label.Visible};
-      changedLabels_ |= 1U << static_cast<unsigned>(spec.id);
-    }
-  }
+  changedLabels_ = live_.view().TakeChangedLabels();
   if (changedLabels_ != 0) {
     changed |= kLabelsChanged;
-  }
-  if (box) {
-    boxTitle_ = std::string(box->title);
-    boxText_ = std::string(box->text);
-    changed |= kBoxOpened;
   }
   return changed;
 }

@@ -6,7 +6,6 @@
 // box to open, the end. The script shows it and sleeps until NextWake().
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -26,23 +25,25 @@ enum Changed : std::uint32_t {
   kBelowChanged = 1U << 4U,  // the layer below the message changed too (a new scale)
 };
 
+// What the page's script needs to know of the game, as one JSON object: `clientWidth`,
+// `clientHeight` and `fieldHeight` in pixels; `changed`, the bits above by name; `events`, the
+// kinds of HostEvent by name; and `labels`, the label table in its order, each with its `name`,
+// its place in pixels (`left`, `top`, `width`, `height`) and its font's size (`fontPx`).
+std::string Constants();
+
 class Page {
  public:
   explicit Page(RandomSource* random = nullptr);
 
-  // Each event at `now`, milliseconds since the page started; coordinates in pixels of the
-  // client area (15 twips to the pixel), fractions allowed.
-  std::uint32_t Press(std::int64_t now, double x, double y);
-  std::uint32_t DoubleClick(std::int64_t now);
-  std::uint32_t NewGame(std::int64_t now);
-  std::uint32_t End();
-  std::uint32_t BoxClosed(std::int64_t now);
-  std::uint32_t Wake(std::int64_t now);
+  // An event at `now`, milliseconds since the page started; presses in pixels of the client
+  // area (15 twips to the pixel), fractions allowed. Returns the bits of what changed.
+  std::uint32_t Send(std::int64_t now, HostEvent event);
   std::uint32_t SetFactor(double factor);
   // Everything, as at the start: for a page that has just laid itself out.
   std::uint32_t ShowAll();
 
   [[nodiscard]] const frmMain& game() const { return live_.game(); }
+  [[nodiscard]] const View& view() const { return live_.view(); }
   [[nodiscard]] std::optional<std::int64_t> NextWake() const { return live_.NextWake(); }
   [[nodiscard]] const Field& field() const { return field_; }
   // The rectangles of the field redrawn by the last event, four numbers each (x, y, w, h).
@@ -53,22 +54,17 @@ class Page {
   [[nodiscard]] const std::string& boxText() const { return boxText_; }
 
  private:
-  struct LabelShown {
-    std::string caption;
-    bool visible = false;
-  };
-
-  // Follows the game after an event: the field, the labels, a box, the end.
-  std::uint32_t Settle();
+  // Shows what an event did: the field, the labels, a box, the end.
+  std::uint32_t Show(const Settled& settled);
+  // The field's and the labels' changes since the last time.
+  std::uint32_t ShowChanges();
 
   LiveGame live_;
   Field field_;
-  std::array<LabelShown, kLabelCount> labels_;
   std::vector<int> changedRects_;
   std::uint32_t changedLabels_ = 0;
   std::string boxTitle_;
   std::string boxText_;
-  bool endShown_ = false;
 };
 
 }  // namespace reedfall::web

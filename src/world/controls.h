@@ -158,6 +158,7 @@ enum class Shows : std::uint8_t {
 struct Art {
   Shows shows;
   int index = 0;
+  friend constexpr bool operator==(const Art&, const Art&) = default;
 };
 
 // One row per control of the play field, in stacking order: what it is called, what it shows

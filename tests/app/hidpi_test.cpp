@@ -12,7 +12,7 @@
 #include <QTest>
 #include <cmath>
 
-#include "app/look.h"
+#include "app/pixel_rect.h"
 #include "app/qt_pictures.h"
 #include "app/startup.h"
 #include "window_fixture.h"

@@ -4,7 +4,7 @@
 
 #include <QBackingStore>
 
-#include "app/look.h"
+#include "app/pixel_rect.h"
 
 namespace reedfall::app::testing {
 

@@ -7,18 +7,7 @@
 'use strict';
 
 (() => {
-  const ART_WIDTH = 487; // the client area in pixels, 15 twips to the pixel
-  const ART_HEIGHT = 476;
-  const TWIPS_PER_PIXEL = 15;
   const MENU_HEIGHT = 19; // CSS pixels, as the desktop's menu bar
-  const STATUS_FONT_PX = 13; // 9.75 pt at 96 dots an inch
-  const MESSAGE_FONT_PX = 19; // 14.25 pt
-  // What the game's every answer says changed (web/page.h).
-  const FIELD = 1;
-  const LABELS = 2;
-  const BOX = 4;
-  const ENDED = 8;
-  const BELOW = 16;
   // A second tap counts as a double-click within this time and distance of the first, as a
   // desktop's second click does (a finger lands less precisely than a mouse).
   const DOUBLE_TAP_MS = 500;
@@ -37,6 +26,9 @@
   const box = $('box');
 
   let M = null; // the game, once its WebAssembly has started
+  // What the game says of itself (web/page.h): the client area's size in pixels, the bits of
+  // what changed, the kinds of event, and the labels with their places and fonts.
+  let C = null;
   let t0 = 0; // performance.now() at the game's start: its clock's 0
   let timer = 0;
   let ended = false;
@@ -65,23 +57,29 @@
 
   function wake() {
     timer = 0;
-    show(M._rf_wake(now()));
+    show(send(C.events.wake));
   }
 
   // --- What changed, onto the page. ---
 
+  // An event of the player's or a wake-up, at the game's time; a press at (x, y) in pixels of
+  // the client area.
+  function send(kind, x = 0, y = 0) {
+    return M._rf_send(kind, now(), x, y);
+  }
+
   function show(changed) {
-    if (changed & ENDED) {
+    if (changed & C.changed.ended) {
       end();
       return;
     }
-    if (changed & FIELD) {
-      paint(changed & BELOW);
+    if (changed & C.changed.field) {
+      paint(changed & C.changed.below);
     }
-    if (changed & LABELS) {
+    if (changed & C.changed.labels) {
       writeLabels(M._rf_labels_changed());
     }
-    if (changed & BOX) {
+    if (changed & C.changed.box) {
       openBox();
     }
     schedule();
@@ -128,10 +126,7 @@
   // The labels of the game's table; the status labels go into the page row by row, so that a
   // screen reader reads them as the eye does, left to right and top to bottom.
   function makeLabels() {
-    const count = M._rf_label_count();
-    for (let id = 0; id < count; ++id) {
-      const name = M.UTF8ToString(M._rf_label_name(id));
-      const rect = [0, 1, 2, 3].map((which) => M._rf_label_rect(id, which));
+    for (const { name, left, top, width, height, fontPx } of C.labels) {
       let el = $(name);
       if (!el) {
         el = document.createElement('div');
@@ -139,11 +134,11 @@
         el.className = 'label status';
         el.hidden = true;
       }
-      labels.push({ el, rect, message: name === 'lblMessage' });
+      labels.push({ el, place: { left, top, width, height }, fontPx, message: name === 'lblMessage' });
     }
     labels
       .filter((label) => !label.message)
-      .sort((a, b) => a.rect[1] - b.rect[1] || a.rect[0] - b.rect[0])
+      .sort((a, b) => a.place.top - b.place.top || a.place.left - b.place.left)
       .forEach((label) => client.appendChild(label.el));
   }
 
@@ -154,29 +149,27 @@
     const width = document.documentElement.clientWidth;
     const menuHeight = Math.ceil(MENU_HEIGHT * dpr) / dpr; // ends on a device pixel
     const height = document.documentElement.clientHeight - menuHeight;
-    const fit = Math.min((width * dpr) / ART_WIDTH, (height * dpr) / ART_HEIGHT);
+    const fit = Math.min((width * dpr) / C.clientWidth, (height * dpr) / C.clientHeight);
     const whole = Math.floor(fit + 1e-9);
     const deviceScale = whole >= 1 ? whole : fit;
     unit = deviceScale / dpr;
     const wantFactor = whole >= 1 ? 1 : fit;
 
     // Left on a whole device pixel, so that every art pixel is a whole block of them.
-    const left = Math.max(0, Math.floor((width * dpr - ART_WIDTH * deviceScale) / 2)) / dpr;
+    const left = Math.max(0, Math.floor((width * dpr - C.clientWidth * deviceScale) / 2)) / dpr;
     game.style.left = `${left}px`;
-    const clientWidth = Math.round(ART_WIDTH * deviceScale) / dpr;
+    const clientWidth = Math.round(C.clientWidth * deviceScale) / dpr;
     game.style.width = `${clientWidth}px`;
     menubar.style.height = `${menuHeight}px`;
     client.style.width = `${clientWidth}px`;
-    client.style.height = `${Math.round(ART_HEIGHT * deviceScale) / dpr}px`;
+    client.style.height = `${Math.round(C.clientHeight * deviceScale) / dpr}px`;
 
-    for (const { el, rect, message } of labels) {
-      const x = Math.ceil(rect[0] / TWIPS_PER_PIXEL);
-      const y = Math.ceil(rect[1] / TWIPS_PER_PIXEL);
-      el.style.left = `${x * unit}px`;
-      el.style.top = `${y * unit}px`;
-      el.style.width = `${(Math.ceil((rect[0] + rect[2]) / TWIPS_PER_PIXEL) - x) * unit}px`;
-      el.style.height = `${(Math.ceil((rect[1] + rect[3]) / TWIPS_PER_PIXEL) - y) * unit}px`;
-      el.style.fontSize = `${(message ? MESSAGE_FONT_PX : STATUS_FONT_PX) * unit}px`;
+    for (const { el, place, fontPx } of labels) {
+      el.style.left = `${place.left * unit}px`;
+      el.style.top = `${place.top * unit}px`;
+      el.style.width = `${place.width * unit}px`;
+      el.style.height = `${place.height * unit}px`;
+      el.style.fontSize = `${fontPx * unit}px`;
     }
 
     let changed = 0;
@@ -207,11 +200,11 @@
 
   function press(event) {
     const [x, y] = artPoint(event);
-    show(M._rf_press(now(), x, y));
+    show(send(C.events.press, x, y));
   }
 
   function doubleClick() {
-    show(M._rf_double_click(now()));
+    show(send(C.events.doubleClick));
   }
 
   // A mouse: the press is the click, as on the desktop. The system counts the presses of a
@@ -275,7 +268,7 @@
     }
     if (boxShown && M && !ended) {
       boxShown = false;
-      show(M._rf_box_ok(now()));
+      show(send(C.events.boxClosed));
     }
   }
 
@@ -327,9 +320,9 @@
       return;
     }
     if (item === menuItems[0]) {
-      show(M._rf_new_game(now()));
+      show(send(C.events.newGame));
     } else {
-      show(M._rf_end());
+      show(send(C.events.end));
     }
   }
 
@@ -451,6 +444,7 @@
 
   createReedfall().then((module) => {
     M = module;
+    C = JSON.parse(M.UTF8ToString(M._rf_constants()));
     t0 = performance.now();
     M._rf_start();
     makeLabels();
