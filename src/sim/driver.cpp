@@ -3,6 +3,7 @@
 #include "sim/driver.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -176,7 +177,6 @@ void ExpectWords(const std::vector<std::string_view>& words, std::size_t count) 
 constexpr std::int64_t kCoordinateLimit = std::numeric_limits<std::int32_t>::max();
 
 std::pair<double, double> ParsePoint(const std::vector<std::string_view>& words) {
-  ExpectWords(words, 3);
   return {static_cast<double>(ParseInteger(words[1], -kCoordinateLimit, kCoordinateLimit)),
           static_cast<double>(ParseInteger(words[2], -kCoordinateLimit, kCoordinateLimit))};
 }
@@ -194,6 +194,102 @@ std::pair<double, double> CentreOf(const frmMain& game, std::string_view name) {
 
 }  // namespace
 
+// The commands of the script, one row each: its name, how many words follow it (none for a
+// list of one or more), and what it does. A line is looked up here by its first word.
+struct Driver::Commands {
+  using Words = std::vector<std::string_view>;
+  struct Row {
+    std::string_view name;
+    std::optional<std::size_t> arguments;
+    void (*run)(Driver& d, const Words& words, LineResult& result);
+  };
+
+  static void Wait(Driver& d, const Words& words, LineResult& /*result*/) {
+    const std::int64_t ms = ParseInteger(words[1], 0, d.clockLimit_);
+    if (ms > d.clockLimit_ - d.game_.Now()) {
+      throw ScriptError{"wait would take the clock past " + std::to_string(d.clockLimit_) + " ms"};
+    }
+    d.game_.AdvanceTo(d.game_.Now() + ms);
+  }
+  static void Click(Driver& d, const Words& words, LineResult& /*result*/) {
+    const auto [x, y] = ParsePoint(words);
+    (void)d.game_.Click(x, y);
+  }
+  static void DblClick(Driver& d, const Words& words, LineResult& /*result*/) {
+    const auto [x, y] = ParsePoint(words);
+    d.game_.DblClick(x, y);
+  }
+  static void ClickOn(Driver& d, const Words& words, LineResult& /*result*/) {
+    const auto [x, y] = CentreOf(d.game_, words[1]);
+    (void)d.game_.Click(x, y);
+  }
+  static void DblClickOn(Driver& d, const Words& words, LineResult& /*result*/) {
+    const auto [x, y] = CentreOf(d.game_, words[1]);
+    d.game_.DblClick(x, y);
+  }
+  static void Menu(Driver& d, const Words& words, LineResult& /*result*/) {
+    if (words[1] == "new") {
+      d.game_.MenuNewGame();
+    } else if (words[1] == "end") {
+      d.game_.MenuEnd();
+    } else {
+      throw ScriptError{"unknown menu item: " + Quoted(words[1])};
+    }
+  }
+  static void Close(Driver& d, const Words& /*words*/, LineResult& /*result*/) {
+    d.game_.CloseButton();
+  }
+  static void Ok(Driver& d, const Words& /*words*/, LineResult& /*result*/) {
+    if (!d.game_.MessageBoxOk()) {
+      throw ScriptError{"ok: no message box is open"};
+    }
+  }
+  static void Rand(Driver& d, const Words& words, LineResult& /*result*/) {
+    if (words.size() < 2) {
+      throw ScriptError{"rand takes at least 1 number, got 0"};
+    }
+    // All or none: a number in error queues nothing.
+    std::vector<double> numbers;
+    for (std::size_t i = 1; i < words.size(); ++i) {
+      numbers.push_back(ParseUnit(words[i]));
+    }
+    for (const double r : numbers) {
+      d.random_.Queue(r);
+    }
+  }
+  static void Seed(Driver& d, const Words& words, LineResult& /*result*/) {
+    d.random_.Seed(static_cast<std::uint32_t>(
+        ParseInteger(words[1], 0, std::numeric_limits<std::uint32_t>::max())));
+  }
+  static void DumpState(Driver& d, const Words& /*words*/, LineResult& result) {
+    result.output = Dump(d.game_);
+    result.output += '\n';
+  }
+
+  static constexpr std::array<Row, 11> kTable{{
+      {"wait", 1, Wait},
+      {"click", 2, Click},
+      {"dblclick", 2, DblClick},
+      {"clickon", 1, ClickOn},
+      {"dblclickon", 1, DblClickOn},
+      {"menu", 1, Menu},
+      {"close", 0, Close},
+      {"ok", 0, Ok},
+      {"rand", std::nullopt, Rand},
+      {"seed", 1, Seed},
+      {"dump", 0, DumpState},
+  }};
+
+  static const Row* Find(std::string_view name) {
+    for (const Row& row : kTable) {
+      if (row.name == name) {
+        return &row;
+      }
+    }
+    return nullptr;
+  }
+};
+
 Driver::Driver(std::int64_t clockLimit)
     : game_(Platform{box_, random_, program_}), clockLimit_(clockLimit) {}
 
@@ -203,61 +299,15 @@ LineResult Driver::Run(std::string_view line) {
   if (words.empty() || words.front().front() == '#') {
     return result;
   }
-  const std::string_view command = words.front();
   try {
-    if (command == "wait") {
-      ExpectWords(words, 2);
-      const std::int64_t ms = ParseInteger(words[1], 0, clockLimit_);
-      if (ms > clockLimit_ - game_.Now()) {
-        throw ScriptError{"wait would take the clock past " + std::to_string(clockLimit_) + " ms"};
-      }
-      game_.AdvanceTo(game_.Now() + ms);
-    } else if (command == "click" || command == "dblclick") {
-      const auto [x, y] = ParsePoint(words);
-      command == "click" ? static_cast<void>(game_.Click(x, y)) : game_.DblClick(x, y);
-    } else if (command == "clickon" || command == "dblclickon") {
-      ExpectWords(words, 2);
-      const auto [x, y] = CentreOf(game_, words[1]);
-      command == "clickon" ? static_cast<void>(game_.Click(x, y)) : game_.DblClick(x, y);
-    } else if (command == "menu") {
-      ExpectWords(words, 2);
-      if (words[1] == "new") {
-        game_.MenuNewGame();
-      } else if (words[1] == "end") {
-        game_.MenuEnd();
-      } else {
-        throw ScriptError{"unknown menu item: " + Quoted(words[1])};
-      }
-    } else if (command == "close") {
-      ExpectWords(words, 1);
-      game_.CloseButton();
-    } else if (command == "ok") {
-      ExpectWords(words, 1);
-      if (!game_.MessageBoxOk()) {
-        throw ScriptError{"ok: no message box is open"};
-      }
-    } else if (command == "rand") {
-      if (words.size() < 2) {
-        throw ScriptError{"rand takes at least 1 number, got 0"};
-      }
-      std::vector<double> numbers;
-      for (std::size_t i = 1; i < words.size(); ++i) {
-        numbers.push_back(ParseUnit(words[i]));
-      }
-      for (const double r : numbers) {
-        random_.Queue(r);
-      }
-    } else if (command == "seed") {
-      ExpectWords(words, 2);
-      random_.Seed(static_cast<std::uint32_t>(
-          ParseInteger(words[1], 0, std::numeric_limits<std::uint32_t>::max())));
-    } else if (command == "dump") {
-      ExpectWords(words, 1);
-      result.output = Dump(game_);
-      result.output += '\n';
-    } else {
-      throw ScriptError{"unknown command: " + Quoted(command)};
+    const Commands::Row* command = Commands::Find(words.front());
+    if (command == nullptr) {
+      throw ScriptError{"unknown command: " + Quoted(words.front())};
     }
+    if (command->arguments) {
+      ExpectWords(words, *command->arguments + 1);
+    }
+    command->run(*this, words, result);
   } catch (const ScriptError& error) {
     result.kind = LineResult::Kind::Error;
     result.error = error.reason;

@@ -39,6 +39,8 @@ class Driver {
   [[nodiscard]] const frmMain& game() const { return game_; }
 
  private:
+  struct Commands;
+
   ScriptedMessageBox box_;
   ScriptedRandom random_;
   ScriptedProgram program_;
