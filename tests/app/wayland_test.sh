@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # wayland_test.sh PROGRAM APP_ID QT_PLUGIN_DIR WORK_DIR
 # The game on a real Wayland compositor: weston, nested on the X server that DISPLAY names (an
-# Xvfb of the test's own: scripts/with-xvfb) so that it has a keyboard (xdotool types on the X
+# Xvfb of the test's own: xvfb-run) so that it has a keyboard (xdotool types on the X
 # server). The window must open natively with its app id, its
 # title and one size for minimum and maximum; weston's own maximize (Super+Shift+M), then a new
 # game from the menu's access keys, must leave it playing; File > End ends it with status 0.

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Reedfall developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window as an X11 window manager sees it, on the X server that DISPLAY names (CTest starts
-// an Xvfb of the test's own with scripts/with-xvfb): the hints it reads before it maps the
+// an Xvfb of the test's own with xvfb-run): the hints it reads before it maps the
 // window, and what a window manager does to it. Skipped (status 77) without an X server.
 #include <xcb/xcb.h>
 

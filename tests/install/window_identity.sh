@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # window_identity.sh PROGRAM DESKTOP_ENTRY WORK_DIR
 # Starts the installed game on the X server that DISPLAY names (an Xvfb of the test's own:
-# scripts/with-xvfb) and reads its window as a desktop
+# xvfb-run) and reads its window as a desktop
 # does to give it the menu entry's name and icon: the two properties that name the desktop
 # entry, and the window class that the entry's StartupWMClass promises.
 set -euo pipefail

@@ -9,7 +9,10 @@ no cache, storage or service worker is shared between games."""
 import json
 import math
 import os
+import re
 import shutil
+import subprocess
+import sys
 import tempfile
 import time
 
@@ -42,6 +45,35 @@ ARGS = [
     '--force-color-profile=srgb',
     '--hide-scrollbars',
 ]
+
+class Site:
+    """A static site as any host serves it: Python's own `http.server`, on a free port of
+    127.0.0.1, until close(). `url` ends in a slash."""
+
+    def __init__(self, folder):
+        # Unbuffered, so that its first line, which names the port it took, arrives at once.
+        self._process = subprocess.Popen(
+            [sys.executable, '-u', '-m', 'http.server', '0', '--bind', '127.0.0.1',
+             '--directory', folder],
+            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        line = self._process.stdout.readline()
+        port = re.search(r' port (\d+) ', line)
+        if not port:
+            self.close()
+            raise RuntimeError(f'http.server did not start: {line!r}')
+        self.url = f'http://127.0.0.1:{port.group(1)}/'
+
+    def close(self):
+        self._process.terminate()
+        self._process.wait()
+        self._process.stdout.close()
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *_):
+        self.close()
+
 
 # The keys the tests press, as a US keyboard sends them.
 KEYS = {

@@ -11,8 +11,7 @@ import os
 import time
 import unittest
 
-from browser import Game
-from serve import Server
+from browser import Game, Site
 
 SITE = os.environ.get('REEDFALL_SITE', '')
 DESKTOP_FIELD = os.environ.get('REEDFALL_DESKTOP_FIELD', '')
@@ -81,7 +80,7 @@ def setUpModule():
     global server
     if not os.path.isfile(os.path.join(SITE, 'index.html')):
         raise RuntimeError(f'no site at {SITE!r}: build it with cmake --workflow --preset web')
-    server = Server(SITE)
+    server = Site(SITE)
 
 
 def tearDownModule():
