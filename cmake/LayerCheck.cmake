@@ -31,12 +31,20 @@ function(reedfall_check_layers)
   endforeach()
 endfunction()
 
+# The tool that lists a library's symbols. WebAssembly's objects are emscripten's to read: GNU
+# nm reads nothing from them and says so only on its standard error.
+if(EMSCRIPTEN)
+  find_program(REEDFALL_NM NAMES emnm llvm-nm)
+else()
+  set(REEDFALL_NM "${CMAKE_NM}" CACHE FILEPATH "The tool that lists a library's symbols")
+endif()
+
 # reedfall_check_links(LIBRARIES <layer=target>... LAYERS <spec>...): a step of every build that
 # fails when a layer's library needs a symbol that only a layer above it defines (see
 # check_links.cmake). It runs once the libraries are built, whenever one of them changes.
 function(reedfall_check_links)
   cmake_parse_arguments(PARSE_ARGV 0 arg "" "" "LIBRARIES;LAYERS")
-  if(NOT CMAKE_NM)
+  if(NOT REEDFALL_NM)
     return()
   endif()
   set(files "")
@@ -50,7 +58,7 @@ function(reedfall_check_links)
   set(stamp "${CMAKE_CURRENT_BINARY_DIR}/links.checked")
   add_custom_command(
     OUTPUT "${stamp}"
-    COMMAND ${CMAKE_COMMAND} "-DNM=${CMAKE_NM}" "-DLIBRARIES=${files}" "-DLAYERS=${arg_LAYERS}"
+    COMMAND ${CMAKE_COMMAND} "-DNM=${REEDFALL_NM}" "-DLIBRARIES=${files}" "-DLAYERS=${arg_LAYERS}"
             "-DSTAMP=${stamp}" -P "${script}"
     DEPENDS ${targets} "${script}"
     COMMENT "Checking that every library needs only the layers below it"

@@ -52,6 +52,11 @@ foreach(entry IN LISTS LIBRARIES)
     message(FATAL_ERROR "${NM} cannot read ${file}: ${error}")
   endif()
   string(REGEX MATCHALL "[^\n]+" lines "${table}")
+  # Every library of a layer defines something: a list without a symbol is a tool that could
+  # not read it, and would let anything pass.
+  if(NOT table MATCHES "\n[^ \n]+ [A-Za-z]")
+    message(FATAL_ERROR "${NM} lists no symbol in ${file}: ${error}")
+  endif()
   set(defines_${layer} "")
   set(needs_${layer} "")
   foreach(line IN LISTS lines)
