@@ -3,7 +3,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """make_png.py SOURCE.pam FACTOR OUTPUT.png: the picture enlarged FACTOR times, every pixel a
 FACTOR x FACTOR block of its colour, as a PNG. Pixel art keeps its sharp edges only when
-enlarged by whole numbers; the site's icons and pointers are made so from the game's own."""
+enlarged by whole numbers; the desktop's and the site's icons and the site's pointers are made so
+from the game's own (tools/art/CMakeLists.txt)."""
+import os
 import struct
 import sys
 import zlib
@@ -30,6 +32,7 @@ def chunk(kind, body):
 def write_png(path, width, height, rows):
     raw = b"".join(b"\x00" + row for row in rows)  # filter: none
     header = struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0)  # 8-bit RGBA
+    os.makedirs(os.path.dirname(path) or ".", exist_ok=True)
     with open(path, "wb") as f:
         f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
                 chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Reedfall developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// reedfall-web-art FOLDER: writes the pictures that the site serves as files, from the very
-// pixels the game draws: the two icons and the crosshair pointer, each as a PAM file
+// reedfall-art FOLDER: writes the pictures that the desktop and the site get as files, from the
+// very pixels the game draws: the two icons and the crosshair pointer, each as a PAM file
 // (NAME.pam, RGB_ALPHA, straight colours). The build turns them into PNGs enlarged by whole
-// numbers (make_png.py). It runs under node at build time.
+// numbers (make_png.py). It runs at build time, natively or under node.
 #include <array>
 #include <cstdlib>
 #include <exception>
@@ -40,7 +40,7 @@ int Run(const std::string& folder) {
   for (const Named& picture : pictures) {
     const std::string path = folder + "/" + picture.name + ".pam";
     if (!WritePam(path, *picture.image)) {
-      std::cerr << "reedfall-web-art: cannot write " << path << '\n';
+      std::cerr << "reedfall-art: cannot write " << path << '\n';
       return EXIT_FAILURE;
     }
   }
@@ -52,12 +52,12 @@ int Run(const std::string& folder) {
 int main(int argc, char* argv[]) {
   try {
     if (argc != 2) {
-      std::cerr << "usage: reedfall-web-art FOLDER\n";
+      std::cerr << "usage: reedfall-art FOLDER\n";
       return 2;
     }
     return Run(argv[1]);  // NOLINT(cppcoreguidelines-pro-bounds-pointer-arithmetic)
   } catch (const std::exception& error) {
-    std::cerr << "reedfall-web-art: " << error.what() << '\n';
+    std::cerr << "reedfall-art: " << error.what() << '\n';
     return EXIT_FAILURE;
   }
 }
