@@ -10,15 +10,31 @@
 #include <QList>
 #include <algorithm>
 
+#ifdef REEDFALL_HAS_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
+
 #include "app/client_area.h"
 #include "app/identity.h"
 #include "app/qt_pictures.h"
+#include "pictures/pictures.h"
 
 namespace reedfall::app {
 
 std::jthread StartDecoding() {
-  // The pictures are decoded once, on first use, behind a thread-safe static.
-  return std::jthread([] { (void)SceneryTop(); });
+  // The pictures are decoded once, on first use, behind a thread-safe static. Only the shared
+  // pictures, without Qt: QGuiApplication sets up QImage's conversions as it starts, and a
+  // QImage converted meanwhile on another thread races with it (seen: a window that never
+  // painted, in 5 starts of 60). The window wraps them in QImage as it builds itself.
+  return std::jthread([] {
+#ifdef REEDFALL_HAS_FONTCONFIG
+    // Fontconfig loads its configuration and its caches once for the whole program, whoever
+    // asks first; Qt asks as the first font is needed, on the GUI thread. Asked here, it is
+    // loaded meanwhile (Linux and the BSDs, where Qt finds its fonts through fontconfig).
+    (void)FcInit();
+#endif
+    (void)pictures::SceneryTop();
+  });
 }
 
 void LoadFonts() {
@@ -55,9 +71,9 @@ void PrepareHighDpi() {
 
 Startup::Startup(int& argc, char** argv)
     : highDpiPrepared_((PrepareHighDpi(), true)),
+      pictures_(StartDecoding()),
       windowSystem_(std::in_place, *argv, argc, argv),
-      application_(argc, argv),
-      pictures_(StartDecoding()) {
+      application_(argc, argv) {
   windowSystem_.reset();
   LoadFonts();
   PrepareApplication();

@@ -12,8 +12,9 @@
 
 namespace reedfall::app {
 
-// Starts decoding the pictures on another thread, to be ready when the window is built. Call
-// it once the QApplication exists; keep the thread.
+// Starts decoding the pictures on another thread, to be ready when the window is built; keep the
+// thread. It needs no QApplication, and runs best while the QApplication reaches the window
+// system; it touches nothing of Qt.
 std::jthread StartDecoding();
 
 // Loads the fonts of the menu and the labels, which the first frame needs, meanwhile.
@@ -36,7 +37,7 @@ QByteArray WholeScreenFactors(const QByteArray& spec);
 void PrepareApplication();
 
 // The program's start, in the order that brings the first frame soonest: the scale-factor
-// policy before the QApplication, the pictures and fonts right after it.
+// policy and the pictures before the QApplication, the fonts right after it.
 // The game and its benchmark start alike through this.
 class Startup {
  public:
@@ -44,11 +45,11 @@ class Startup {
 
  private:
   bool highDpiPrepared_;
+  std::jthread pictures_;
   // Stands only while the QApplication starts: with no window system to reach, one line and
   // status 1 instead of Qt's abort.
   std::optional<WindowSystemGuard> windowSystem_;
   QApplication application_;
-  std::jthread pictures_;
 };
 
 }  // namespace reedfall::app
