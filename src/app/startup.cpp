@@ -79,6 +79,12 @@ Startup::Startup(int& argc, char** argv)
   PrepareApplication();
 }
 
+Startup::~Startup() {
+  if (pictures_.joinable()) {
+    pictures_.join();
+  }
+}
+
 void PrepareApplication() {
   NameApplication();
   QApplication::setWindowIcon(WindowIcons());

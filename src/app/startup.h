@@ -42,6 +42,12 @@ void PrepareApplication();
 class Startup {
  public:
   Startup(int& argc, char** argv);
+  // Waits for the pictures' thread before the QApplication goes: Qt takes fontconfig's
+  // configuration down with it, and a thread that asks fontconfig only after that (a slow start
+  // on a loaded machine, then a refused option) builds one that nobody frees.
+  ~Startup();
+  Startup(const Startup&) = delete;
+  Startup& operator=(const Startup&) = delete;
 
  private:
   bool highDpiPrepared_;
