@@ -55,6 +55,7 @@ class frmMain final : private TimerSink {
     return world_.timers.NextDue(id);
   }
   [[nodiscard]] std::uint64_t TicksRun() const { return scheduler_.TicksRun(); }
+  [[nodiscard]] std::uint64_t TicksDropped() const { return scheduler_.TicksDropped(); }
   // When the next tick that could change anything falls due; none while nothing runs.
   [[nodiscard]] std::optional<std::int64_t> NextWake() const;
 

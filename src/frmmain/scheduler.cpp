@@ -58,7 +58,9 @@ void TimerScheduler::AdvanceTo(std::int64_t target, TimerSink& sink, Lateness la
     timers_.SetNow(nextDue);
     std::int64_t following = nextDue + interval;
     if (lateness == Lateness::DropMissed && following <= target) {
-      following = FirstDueAtOrAfter(following, interval, target + 1);
+      const std::int64_t aligned = FirstDueAtOrAfter(following, interval, target + 1);
+      ticksDropped_ += static_cast<std::uint64_t>((aligned - following) / interval);
+      following = aligned;
     }
     timers_.SetNextDue(id, following);
     ++ticksRun_;

@@ -45,6 +45,8 @@ class TimerScheduler {
 
   // Ticks run since start, for benchmarks and the window's own accounting.
   [[nodiscard]] std::uint64_t TicksRun() const { return ticksRun_; }
+  // Intervals that a late advance let pass without their ticks (Lateness::DropMissed).
+  [[nodiscard]] std::uint64_t TicksDropped() const { return ticksDropped_; }
 
  private:
   // Moves the quiet timers past the ticks that would come before (time, order).
@@ -52,6 +54,7 @@ class TimerScheduler {
 
   TimerSwitches& timers_;
   std::uint64_t ticksRun_ = 0;
+  std::uint64_t ticksDropped_ = 0;
 };
 
 }  // namespace reedfall

@@ -204,12 +204,21 @@ struct Driver::Commands {
     void (*run)(Driver& d, const Words& words, LineResult& result);
   };
 
-  static void Wait(Driver& d, const Words& words, LineResult& /*result*/) {
+  static std::int64_t Until(const Driver& d, const Words& words) {
     const std::int64_t ms = ParseInteger(words[1], 0, d.clockLimit_);
     if (ms > d.clockLimit_ - d.game_.Now()) {
-      throw ScriptError{"wait would take the clock past " + std::to_string(d.clockLimit_) + " ms"};
+      throw ScriptError{std::string(words[0]) + " would take the clock past " +
+                        std::to_string(d.clockLimit_) + " ms"};
     }
-    d.game_.AdvanceTo(d.game_.Now() + ms);
+    return d.game_.Now() + ms;
+  }
+  static void Wait(Driver& d, const Words& words, LineResult& /*result*/) {
+    d.game_.AdvanceTo(Until(d, words));
+  }
+  // As a host that wakes late: a timer that fell more than an interval behind ticks once for
+  // the intervals it missed. A recorded game says so where the live one did.
+  static void Late(Driver& d, const Words& words, LineResult& /*result*/) {
+    d.game_.AdvanceTo(Until(d, words), Lateness::DropMissed);
   }
   static void Click(Driver& d, const Words& words, LineResult& /*result*/) {
     const auto [x, y] = ParsePoint(words);
@@ -226,6 +235,15 @@ struct Driver::Commands {
   static void DblClickOn(Driver& d, const Words& words, LineResult& /*result*/) {
     const auto [x, y] = CentreOf(d.game_, words[1]);
     d.game_.DblClick(x, y);
+  }
+  // The second press of a double-click alone, on the control that took the first press: a
+  // live double-click comes some time after its click, and the ducks may move between them.
+  static void DblPress(Driver& d, const Words& words, LineResult& /*result*/) {
+    const std::optional<Control> control = ControlByName(words[1]);
+    if (!control) {
+      throw ScriptError{"unknown control: " + Quoted(words[1])};
+    }
+    d.game_.DblClickOn(*control);
   }
   static void Menu(Driver& d, const Words& words, LineResult& /*result*/) {
     if (words[1] == "new") {
@@ -266,12 +284,14 @@ struct Driver::Commands {
     result.output += '\n';
   }
 
-  static constexpr std::array<Row, 11> kTable{{
+  static constexpr std::array<Row, 13> kTable{{
       {"wait", 1, Wait},
+      {"late", 1, Late},
       {"click", 2, Click},
       {"dblclick", 2, DblClick},
       {"clickon", 1, ClickOn},
       {"dblclickon", 1, DblClickOn},
+      {"dblpress", 1, DblPress},
       {"menu", 1, Menu},
       {"close", 0, Close},
       {"ok", 0, Ok},
