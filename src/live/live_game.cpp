@@ -3,6 +3,7 @@
 #include "live/live_game.h"
 
 #include <chrono>
+#include <cmath>
 
 namespace reedfall {
 
@@ -26,8 +27,17 @@ ClockSeededRandom::ClockSeededRandom() : generator_(WallClockSeed()) {}
 void ClockSeededRandom::Randomize() { generator_.Seed(WallClockSeed()); }
 
 LiveGame::LiveGame(RandomSource* random)
-    : game_(Platform{*this, random != nullptr ? *random : ownRandom_, *this}),
+    : random_(random != nullptr ? *random : ownRandom_),
+      game_(Platform{*this, *this, *this}),
       view_(game_.world().controls) {}
+
+double LiveGame::Next() {
+  const double r = random_.Next();
+  if (observer_ != nullptr) {
+    observer_->Drew(r);
+  }
+  return r;
+}
 
 Settled LiveGame::Handle(std::int64_t now, HostEvent event) {
   if (ended_) {
@@ -49,11 +59,17 @@ void LiveGame::Take(std::int64_t now, HostEvent event) {
   if (event.kind != Kind::End && event.kind != Kind::Close) {
     CatchUp(now);
   }
+  LiveObserver::Event taken;
+  taken.kind = event.kind;
   switch (event.kind) {
     case Kind::Press:
-      lastPressed_ = game_.Click(event.x * kTwipsPerPixel, event.y * kTwipsPerPixel);
+      // The game routes a click in twips; the host's pixels may have fractions.
+      taken.x = static_cast<int>(std::floor(event.x * kTwipsPerPixel));
+      taken.y = static_cast<int>(std::floor(event.y * kTwipsPerPixel));
+      lastPressed_ = game_.Click(taken.x, taken.y);
       break;
     case Kind::DoubleClick:
+      taken.control = lastPressed_;
       if (lastPressed_) {
         game_.DblClickOn(*lastPressed_);
       }
@@ -69,10 +85,13 @@ void LiveGame::Take(std::int64_t now, HostEvent event) {
       game_.CloseButton();
       break;
     case Kind::BoxClosed:
-      game_.MessageBoxOk();
+      taken.taken = game_.MessageBoxOk();
       break;
     case Kind::Wake:
-      break;
+      return;
+  }
+  if (observer_ != nullptr) {
+    observer_->Took(taken);
   }
 }
 
@@ -80,7 +99,12 @@ void LiveGame::CatchUp(std::int64_t now) {
   // A late wake-up runs each timer once for the intervals it missed, as a busy desktop does;
   // a hidden browser tab's slowed timers make the game wait, not jump.
   if (now >= game_.Now()) {
+    const std::int64_t from = game_.Now();
+    const std::uint64_t dropped = game_.TicksDropped();
     game_.AdvanceTo(now, Lateness::DropMissed);
+    if (observer_ != nullptr && now > from) {
+      observer_->Advanced(from, now, game_.TicksDropped() != dropped);
+    }
   }
 }
 

@@ -62,9 +62,64 @@ struct Settled {
   // When to wake next: at the next tick that can act, but a countdown tick waits for a duck
   // tick that follows it closely. None while nothing can act.
   std::optional<std::int64_t> nextWake;
+  // The box the host shows has closed without the player (a recorded game played back).
+  bool boxClosed = false;
 };
 
-class LiveGame final : private MessageBoxHost, private ProgramHost {
+// What a real-time host plays and shows: a live game, or a recorded one played back.
+class Player {
+ public:
+  virtual ~Player() = default;
+  [[nodiscard]] virtual const frmMain& game() const = 0;
+  // What the host shows; it takes the changes from it after each event.
+  [[nodiscard]] virtual View& view() = 0;
+  // Takes an event at `now`, milliseconds on the host's clock (which starts at 0 with the
+  // game), and says what the host is to do.
+  virtual Settled Handle(std::int64_t now, HostEvent event) = 0;
+  // When to wake next, as the last event's answer said.
+  [[nodiscard]] virtual std::optional<std::int64_t> NextWake() const = 0;
+
+ protected:
+  Player() = default;
+  Player(const Player&) = default;
+  Player(Player&&) = default;
+  Player& operator=(const Player&) = default;
+  Player& operator=(Player&&) = default;
+};
+
+// What a recorder hears of a live game, as it happens.
+class LiveObserver {
+ public:
+  virtual ~LiveObserver() = default;
+  // The game drew a random number.
+  virtual void Drew(double r) = 0;
+  // The game's clock went from `from` to `to`, running the ticks due on the way; `late`: a
+  // timer that had fallen more than an interval behind ticked once for the intervals it missed.
+  virtual void Advanced(std::int64_t from, std::int64_t to, bool late) = 0;
+  // The player's event has run. A press took effect at (x, y) in whole twips; a double-click's
+  // second press went to `control`, if a control took the first; a box's OK found a box open
+  // (`taken`).
+  struct Event {
+    HostEvent::Kind kind = HostEvent::Kind::Wake;
+    int x = 0;
+    int y = 0;
+    std::optional<Control> control;
+    bool taken = true;
+  };
+  virtual void Took(const Event& event) = 0;
+
+ protected:
+  LiveObserver() = default;
+  LiveObserver(const LiveObserver&) = default;
+  LiveObserver(LiveObserver&&) = default;
+  LiveObserver& operator=(const LiveObserver&) = default;
+  LiveObserver& operator=(LiveObserver&&) = default;
+};
+
+class LiveGame final : public Player,
+                       private MessageBoxHost,
+                       private ProgramHost,
+                       private RandomSource {
  public:
   // With no random source of its own the game reseeds from the wall clock at every launch.
   explicit LiveGame(RandomSource* random = nullptr);
@@ -74,29 +129,34 @@ class LiveGame final : private MessageBoxHost, private ProgramHost {
   LiveGame& operator=(LiveGame&&) = delete;
   ~LiveGame() override = default;
 
-  [[nodiscard]] const frmMain& game() const { return game_; }
-  // What the host shows; it takes the changes from it after each event.
-  [[nodiscard]] View& view() { return view_; }
+  [[nodiscard]] const frmMain& game() const override { return game_; }
+  [[nodiscard]] View& view() override { return view_; }
   [[nodiscard]] const View& view() const { return view_; }
 
-  // Takes an event at `now`, milliseconds on the host's clock (which starts at 0 with the game):
-  // first brings the game up to `now`, without catching up the ticks a late wake-up missed.
-  // After the end nothing is taken, and nothing more is to be done.
-  Settled Handle(std::int64_t now, HostEvent event);
+  // First brings the game up to `now`, without catching up the ticks a late wake-up missed.
+  // After the end nothing is taken, and nothing more is to be done. A press is taken at the
+  // whole twip it lands in.
+  Settled Handle(std::int64_t now, HostEvent event) override;
+  [[nodiscard]] std::optional<std::int64_t> NextWake() const override;
 
-  // When to wake next, as the last event's answer said.
-  [[nodiscard]] std::optional<std::int64_t> NextWake() const;
+  // Tells `observer` (none: nobody) of everything the game does from now on.
+  void SetObserver(LiveObserver* observer) { observer_ = observer; }
 
  private:
   void ShowMessageBox(std::string_view text, std::string_view title) override;
   void EndProgram() override;
+  // The random source the game sees: the host's, told to the observer.
+  void Randomize() override { random_.Randomize(); }
+  double Next() override;
   // Runs every tick that fell due up to `now`; a timer that fell behind ticks once.
   void CatchUp(std::int64_t now);
   void Take(std::int64_t now, HostEvent event);
 
   ClockSeededRandom ownRandom_;
+  RandomSource& random_;
   frmMain game_;
   View view_;
+  LiveObserver* observer_ = nullptr;
   std::optional<Control> lastPressed_;
   std::optional<MessageBoxText> box_;
   bool ended_ = false;
