@@ -1,18 +1,22 @@
 // SPDX-FileCopyrightText: 2026 The Reedfall developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game's own window, started as the game starts it, with a player inside the process.
-//   reedfall-window-bench play|watch|start [seconds]
+//   reedfall-window-bench play|record|watch|start [seconds]
 // play: the player clicks the prompt, then shoots at the blue duck whenever it is in reach
-// (four times a second at most) and closes the round-end boxes; watch: the player starts a
+// (four times a second at most) and closes the round-end boxes; record: the same, written down
+// as --record writes it, to REEDFALL_BENCH_RECORD_FILE; watch: the player starts a
 // game and only watches; start: nobody touches the start screen. The player looks at the game
 // when the game itself has woken up, so that it adds no wake-ups of its own to the figures.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QTimer>
 #include <QWindow>
+#include <memory>
+#include <optional>
 #include <string>
 
 #include "app/client_area.h"
@@ -20,6 +24,7 @@
 #include "app/game_host.h"
 #include "app/main_window.h"
 #include "app/pixel_rect.h"
+#include "app/recording.h"
 #include "app/startup.h"
 #include "probe.h"
 
@@ -41,9 +46,9 @@ void Click(MainWindow& window, QPoint clientPx) {
   QCoreApplication::sendEvent(handle, &release);
 }
 
-class Player final : public QObject {
+class Shooter final : public QObject {
  public:
-  Player(MainWindow& window, const GameHost& host) : window_(window), host_(host) {}
+  Shooter(MainWindow& window, const GameHost& host) : window_(window), host_(host) {}
 
   void Start(bool shoot) {
     Click(window_, PixelRect(Spec(LabelId::lblMessage).rect).center());
@@ -96,11 +101,25 @@ int main(int argc, char** argv) {
   reedfall::bench::Probe probe(options.seconds);
 
   SteadyClock clock;
-  GameHost host(clock);
+  LiveGame live;
+  std::unique_ptr<ScriptFile> file;
+  std::optional<Recorder> recorder;
+  if (options.mode == QStringLiteral("record")) {
+    QString error;
+    file = ScriptFile::Create(qEnvironmentVariable("REEDFALL_BENCH_RECORD_FILE",
+                                                   QDir::temp().filePath("reedfall-bench.rfs")),
+                              error);
+    if (!file) {
+      Complain(error);
+      return 1;
+    }
+    recorder.emplace(live, *file, RecordingHeading().toStdString());
+  }
+  GameHost host(clock, live);
   MainWindow window(host);
-  Player player(window, host);
+  Shooter player(window, host);
   if (options.mode != QStringLiteral("start")) {
-    const bool shoot = options.mode == QStringLiteral("play");
+    const bool shoot = options.mode != QStringLiteral("watch");
     probe.OnFirstFrame([&player, shoot] { player.Start(shoot); });
   }
   // What the player did: the game's steps (wake-ups and events), shots and hits.

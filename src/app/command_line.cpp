@@ -3,6 +3,7 @@
 #include "app/command_line.h"
 
 #include <QApplication>
+#include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -19,14 +20,33 @@
 namespace reedfall::app {
 namespace {
 
-void AddOptions(QCommandLineParser& parser) {
+// The game's own options, as the parser knows them.
+struct Options {
+  QCommandLineOption record;
+  QCommandLineOption replay;
+};
+
+Options AddOptions(QCommandLineParser& parser) {
   parser.setApplicationDescription(QStringLiteral(
       "A shooting gallery for one player: shoot the blue and red ducks with the mouse before "
       "the round's clock runs out."));
   parser.addHelpOption();
   parser.addVersionOption();
+  Options options{
+      QCommandLineOption(
+          QStringLiteral("record"),
+          QStringLiteral("Plays as ever, and writes the game to <file> as it goes, as a script "
+                         "that reedfall-sim replays exactly."),
+          QStringLiteral("file")),
+      QCommandLineOption(
+          QStringLiteral("replay"),
+          QStringLiteral("Plays the script <file> back in the window, at its own pace."),
+          QStringLiteral("file"))};
+  parser.addOption(options.record);
+  parser.addOption(options.replay);
   // Qt's options are words after one dash; read as letters, -reverse would ask for -v.
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  return options;
 }
 
 }  // namespace
@@ -48,7 +68,7 @@ void AnswerHelpAndVersion(int argc, char** argv) {
     const QCoreApplication application(count, copy.data());
     NameApplication();
     QCommandLineParser parser;
-    AddOptions(parser);
+    (void)AddOptions(parser);
     // Qt's window-system options (-platform, -style, ...) are unknown here and make the parse
     // fail; the QApplication takes them, and CommandLineAccepted() judges the rest.
     (void)parser.parse(QCoreApplication::arguments());
@@ -69,21 +89,29 @@ void AnswerHelpAndVersion(int argc, char** argv) {
     windowSystem.reset();
     NameApplication();
     QCommandLineParser parser;
-    AddOptions(parser);
+    (void)AddOptions(parser);
     parser.process(application);
   }
 }
 
-bool CommandLineAccepted() {
+std::optional<GameOptions> AcceptCommandLine() {
   QCommandLineParser parser;
-  AddOptions(parser);
+  const Options options = AddOptions(parser);
   const bool parsed = parser.parse(QCoreApplication::arguments());
   const QStringList stray = parser.positionalArguments();
-  if (parsed && stray.isEmpty()) {
-    return true;
+  QString error;
+  if (!parsed) {
+    error = parser.errorText();
+  } else if (!stray.isEmpty()) {
+    error = QStringLiteral("Unexpected argument '%1'.").arg(stray.first());
+  } else if (parser.values(options.record).size() > 1 || parser.values(options.replay).size() > 1) {
+    error = QStringLiteral("--record and --replay take one file each, once.");
+  } else if (parser.isSet(options.record) && parser.isSet(options.replay)) {
+    error = QStringLiteral("--record and --replay cannot be used together.");
   }
-  const QString error =
-      parsed ? QStringLiteral("Unexpected argument '%1'.").arg(stray.first()) : parser.errorText();
+  if (error.isEmpty()) {
+    return GameOptions{parser.value(options.record), parser.value(options.replay)};
+  }
   const QString program = QFileInfo(QCoreApplication::arguments().constFirst()).fileName();
   const QByteArray message = QStringLiteral("%1: %2\nTry '%3 --help'.\n")
                                  .arg(QCoreApplication::applicationName(), error, program)
@@ -91,7 +119,7 @@ bool CommandLineAccepted() {
   // Nowhere is left to report a failure to write the report itself.
   static_cast<void>(
       std::fwrite(message.constData(), 1, static_cast<std::size_t>(message.size()), stderr));
-  return false;
+  return std::nullopt;
 }
 
 }  // namespace reedfall::app

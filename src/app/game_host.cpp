@@ -12,13 +12,13 @@ QString ToQString(std::string_view text) {
 
 }  // namespace
 
-GameHost::GameHost(GameClock& clock, RandomSource* random, QObject* parent)
-    : QObject(parent), clock_(clock), live_(random) {
+GameHost::GameHost(GameClock& clock, Player& player, QObject* parent)
+    : QObject(parent), clock_(clock), player_(player) {
   clock_.SetWakeHandler([this] { Send(HostEvent::Of(HostEvent::Kind::Wake)); });
-  clock_.WakeAt(live_.NextWake());
+  clock_.WakeAt(player_.NextWake());
 }
 
-void GameHost::Send(HostEvent event) { Show(live_.Handle(clock_.Now(), event)); }
+void GameHost::Send(HostEvent event) { Show(player_.Handle(clock_.Now(), event)); }
 
 void GameHost::Show(const Settled& settled) {
   switch (settled.state) {
@@ -32,6 +32,9 @@ void GameHost::Show(const Settled& settled) {
       break;
   }
   emit changed();
+  if (settled.boxClosed) {
+    emit boxClosed();
+  }
   if (settled.box) {
     emit boxOpened(ToQString(settled.box->title), ToQString(settled.box->text));
   }

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Reedfall developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game's host in the Qt program: it runs the game as every real-time host does
+// The game's host in the Qt program: it plays the game as every real-time host does
 // (live/live_game.h) on the window's clock, shows the box the game asks for and ends the
 // program. After each step it tells the window to look again.
 #pragma once
@@ -17,12 +17,12 @@ class GameHost final : public QObject {
   Q_OBJECT
 
  public:
-  // With no random source of its own the game reseeds from the wall clock at every launch.
-  explicit GameHost(GameClock& clock, RandomSource* random = nullptr, QObject* parent = nullptr);
+  // Plays `player` (a live game, or a recorded one played back) on `clock`.
+  GameHost(GameClock& clock, Player& player, QObject* parent = nullptr);
 
-  [[nodiscard]] const frmMain& game() const { return live_.game(); }
+  [[nodiscard]] const frmMain& game() const { return player_.game(); }
   // What the window shows, and what changed since it last asked.
-  [[nodiscard]] View& view() { return live_.view(); }
+  [[nodiscard]] View& view() { return player_.view(); }
 
   // The player's events, each taken at the clock's current time; presses in pixels of the
   // client area.
@@ -31,8 +31,10 @@ class GameHost final : public QObject {
  signals:
   // The model may have changed: the window compares and repaints what differs.
   void changed();
-  // A round has ended: show the box, and call BoxClosed() when the player closes it.
+  // A round has ended: show the box, and send BoxClosed when the player closes it.
   void boxOpened(const QString& title, const QString& text);
+  // The box has closed without the player: a recorded game's OK.
+  void boxClosed();
   // The program has ended; emitted once.
   void ended();
 
@@ -41,7 +43,7 @@ class GameHost final : public QObject {
   void Show(const Settled& settled);
 
   GameClock& clock_;
-  LiveGame live_;
+  Player& player_;
 };
 
 }  // namespace reedfall::app

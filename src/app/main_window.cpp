@@ -50,6 +50,7 @@ MainWindow::MainWindow(GameHost& host, QWidget* parent)
 
   connect(&host_, &GameHost::changed, this, &MainWindow::Refresh);
   connect(&host_, &GameHost::boxOpened, this, &MainWindow::OpenBox);
+  connect(&host_, &GameHost::boxClosed, this, &MainWindow::CloseBox);
   connect(&host_, &GameHost::ended, this, &MainWindow::Leave);
 
   CentreOnScreen();
@@ -155,6 +156,15 @@ void MainWindow::OpenBox(const QString& title, const QString& text) {
   });
   box_ = box;
   box->show();
+}
+
+void MainWindow::CloseBox() {
+  // Closed by the game, not by the player: the game heard nothing of the box's end.
+  if (QMessageBox* box = box_.data(); box != nullptr) {
+    box->disconnect(this);
+    box->close();
+  }
+  HoldInput(false);
 }
 
 void MainWindow::Leave() {

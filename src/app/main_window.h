@@ -39,6 +39,7 @@ class MainWindow final : public QMainWindow {
   // Repaints where the view says the game changed.
   void Refresh();
   void OpenBox(const QString& title, const QString& text);
+  void CloseBox();
   void Leave();
   // While a round-end box is open the menu and the client area take no input.
   void HoldInput(bool held);

@@ -48,6 +48,8 @@ class Startup {
   ~Startup();
   Startup(const Startup&) = delete;
   Startup& operator=(const Startup&) = delete;
+  Startup(Startup&&) = delete;
+  Startup& operator=(Startup&&) = delete;
 
  private:
   bool highDpiPrepared_;

@@ -84,7 +84,8 @@ class SeededRandom final : public RandomSource {
 struct WindowFixture {
   ManualClock clock;
   SeededRandom random;
-  GameHost host{clock, &random};
+  LiveGame live{&random};
+  GameHost host{clock, live};
   MainWindow window{host};
 
   WindowFixture() {
