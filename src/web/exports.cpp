@@ -5,11 +5,13 @@
 // returns the bits of web::Changed; the script then reads what they name.
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "dump/dump.h"
 #include "web/page.h"
@@ -41,9 +43,11 @@ const reedfall::LabelSpec* LabelAt(int id) {
 
 extern "C" {
 
-EMSCRIPTEN_KEEPALIVE std::uint32_t rf_start() {
+// The game starts, and is written down from its start with `heading` as the script's first
+// line (a comment: the game's version and the date, which the page knows).
+EMSCRIPTEN_KEEPALIVE std::uint32_t rf_start(const char* heading) {
   if (!ThePage()) {
-    ThePage().emplace();
+    ThePage().emplace(std::string_view(heading != nullptr ? heading : "#"));
   }
   return Game().ShowAll();
 }
@@ -111,6 +115,29 @@ EMSCRIPTEN_KEEPALIVE const char* rf_box_text() { return Game().boxText().c_str()
 // label table in its order, each with its place in pixels and its font's size.
 EMSCRIPTEN_KEEPALIVE const char* rf_constants() {
   static const std::string text = reedfall::web::Constants();
+  return text.c_str();
+}
+
+// The game so far as a script for reedfall-sim, ending with a wait up to the game's clock and
+// a dump; empty while a recorded game plays. Valid until the next call.
+EMSCRIPTEN_KEEPALIVE const char* rf_script() {
+  static std::string text;
+  text = Game().Script().value_or(std::string());
+  return text.c_str();
+}
+
+// Plays the script of `length` bytes at `script` back from now on, its clock at 0: an empty
+// text, or why it does not read. Valid until the next call.
+EMSCRIPTEN_KEEPALIVE const char* rf_replay(const char* script, int length) {
+  static std::string error;
+  error = Game().Replay(std::string_view(script, static_cast<std::size_t>(std::max(length, 0))));
+  return error.c_str();
+}
+
+// What the played-back script's `dump` lines printed since the last call.
+EMSCRIPTEN_KEEPALIVE const char* rf_replay_output() {
+  static std::string text;
+  text = Game().TakeReplayOutput();
   return text.c_str();
 }
 

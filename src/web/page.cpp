@@ -13,12 +13,13 @@ std::string Constants() {
   const auto number = [](std::string_view key, long long value) {
     return "\"" + std::string(key) + "\": " + std::to_string(value);
   };
-  std::string json = "{" + number("clientWidth", kClientWidthPx) + ", " +
-                     number("clientHeight", kClientHeightPx) + ", " +
-                     number("fieldHeight", kFieldHeightPx) + ", \"changed\": {" +
-                     number("field", kFieldChanged) + ", " + number("labels", kLabelsChanged) +
-                     ", " + number("box", kBoxOpened) + ", " + number("ended", kEnded) + ", " +
-                     number("below", kBelowChanged) + "}, \"events\": {";
+  std::string json =
+      "{\"version\": \"" REEDFALL_VERSION "\", " + number("clientWidth", kClientWidthPx) + ", " +
+      number("clientHeight", kClientHeightPx) + ", " + number("fieldHeight", kFieldHeightPx) +
+      ", \"changed\": {" + number("field", kFieldChanged) + ", " +
+      number("labels", kLabelsChanged) + ", " + number("box", kBoxOpened) + ", " +
+      number("ended", kEnded) + ", " + number("below", kBelowChanged) + ", " +
+      number("boxClosed", kBoxClosed) + "}, \"events\": {";
   using Kind = HostEvent::Kind;
   const std::array<std::pair<std::string_view, Kind>, 7> events{{
       {"press", Kind::Press},
@@ -45,22 +46,49 @@ std::string Constants() {
   return json + "]}";
 }
 
-Page::Page(RandomSource* random) : live_(random), field_(live_.view()) { ShowAll(); }
+Page::Page(std::string_view heading, RandomSource* random)
+    : live_(random), recorder_(live_, recording_, heading) {
+  field_.emplace(live_.view());
+  ShowAll();
+}
 
 std::uint32_t Page::Send(std::int64_t now, HostEvent event) {
-  return Show(live_.Handle(now, event));
+  return Show(player_->Handle(now, event));
 }
 
 std::uint32_t Page::SetFactor(double factor) {
-  field_.SetFactor(factor);
+  field_->SetFactor(factor);
   return ShowChanges();
 }
 
 std::uint32_t Page::ShowAll() {
-  live_.view().ChangeAll();
-  field_.SetFactor(field_.factor());
+  player_->view().ChangeAll();
+  field_->SetFactor(field_->factor());
   return ShowChanges();
 }
+
+std::optional<std::string> Page::Script() const {
+  if (replay_) {
+    return std::nullopt;
+  }
+  return live_.game().Ended() ? recording_.text() : recording_.text() + recorder_.Tail();
+}
+
+std::string Page::Replay(std::string_view script) {
+  std::string error;
+  std::unique_ptr<Replayer> replay = Replayer::Load(script, error);
+  if (!replay) {
+    return error;
+  }
+  const double factor = field_->factor();
+  replay_ = std::move(replay);
+  player_ = replay_.get();
+  field_.emplace(player_->view());
+  field_->SetFactor(factor);
+  return {};
+}
+
+std::string Page::TakeReplayOutput() { return replay_ ? replay_->TakeOutput() : std::string(); }
 
 std::uint32_t Page::Show(const Settled& settled) {
   switch (settled.state) {
@@ -72,6 +100,9 @@ std::uint32_t Page::Show(const Settled& settled) {
       break;
   }
   std::uint32_t changed = ShowChanges();
+  if (settled.boxClosed) {
+    changed |= kBoxClosed;
+  }
   if (settled.box) {
     boxTitle_ = std::string(settled.box->title);
     boxText_ = std::string(settled.box->text);
@@ -82,18 +113,18 @@ std::uint32_t Page::Show(const Settled& settled) {
 
 std::uint32_t Page::ShowChanges() {
   std::uint32_t changed = 0;
-  field_.Redraw(live_.view().TakeChangedPlaces());
-  if (field_.belowChanged()) {
+  field_->Redraw(player_->view().TakeChangedPlaces());
+  if (field_->belowChanged()) {
     changed |= kBelowChanged;
   }
   changedRects_.clear();
-  for (const pictures::Box& rect : field_.TakeChanged()) {
+  for (const pictures::Box& rect : field_->TakeChanged()) {
     changedRects_.insert(changedRects_.end(), {rect.x, rect.y, rect.width, rect.height});
   }
   if (!changedRects_.empty()) {
     changed |= kFieldChanged;
   }
-  changedLabels_ = live_.view().TakeChangedLabels();
+  changedLabels_ = player_->view().TakeChangedLabels();
   if (changedLabels_ != 0) {
     changed |= kLabelsChanged;
   }

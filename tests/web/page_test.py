@@ -4,10 +4,13 @@
 page can get wrong. The rules themselves are proven by the WebAssembly driver's replays.
   REEDFALL_SITE            the built site (cmake --workflow --preset web)
   REEDFALL_DESKTOP_FIELD   the desktop window's start screen field, as reedfall_desktop_field
-                           grabbed it in the same run"""
+                           grabbed it in the same run
+  REEDFALL_NODE, REEDFALL_WEB_SIM  node and the same build's reedfall-sim.js, which replay the
+                           script that the page recorded"""
 
 import base64
 import os
+import subprocess
 import time
 import unittest
 
@@ -113,6 +116,17 @@ def field_differences(game):
     return {**result, 'size': area['size']}
 
 
+def replays_to_its_dump(test, game):
+    """The page's script of the game so far, replayed by the driver under node, ends in the
+    very state that the page's dump shows."""
+    script = game.evaluate('() => Reedfall.script()')
+    shown = game.evaluate('() => Reedfall.dump()')
+    replay = subprocess.run([os.environ['REEDFALL_NODE'], os.environ['REEDFALL_WEB_SIM']],
+                            input=script, capture_output=True, text=True, timeout=60)
+    test.assertEqual((replay.returncode, replay.stderr), (0, ''), script)
+    test.assertEqual(replay.stdout.splitlines()[-1], shown, script)
+
+
 def start_game(game):
     game.click(*game.client_point(243, 140))
 
@@ -188,6 +202,7 @@ class Page(unittest.TestCase):
             for text in ('HighScore: 500', 'Ducks Killed: 1', 'Shots Missed: 1',
                          'Shots Left: 48'):
                 self.assertIn(text, labels)
+            replays_to_its_dump(self, game)
 
     def test_when_the_clock_runs_out_the_lost_box_comes_holds_the_field_and_OK_Return_or_Escape_start_a_new_game(self):
         with Game(server.url) as game:
@@ -225,6 +240,8 @@ class Page(unittest.TestCase):
                     # come again on a timer set from a timer, which waits at least 4 ms.
                     game.advance(610)
                     self.assertIn('Time Left: 119', game.read_labels())
+            # The boxes, the clicks beneath them and the new games, as the page recorded them.
+            replays_to_its_dump(self, game)
 
     def test_File_End_ends_the_game_with_the_access_keys_and_with_the_mouse(self):
         def keys(game):

@@ -3,7 +3,8 @@
 // The page around the game: it lays the client area out at the scale the screen affords, copies
 // what the game redrew into the two canvases, writes the labels, opens the round-end box, runs
 // the File menu, turns presses into the game's clicks and double-clicks, and sleeps until the
-// game's next tick with one timeout. Nothing runs while nothing can change.
+// game's next tick with one timeout. Nothing runs while nothing can change. The game writes
+// itself down as a script as it is played: the page saves it, and plays a saved one back.
 'use strict';
 
 (() => {
@@ -38,6 +39,7 @@
   let lastTap = null;
   let altAlone = false;
   let boxShown = false; // the game waits for the box's OK
+  let replaying = false; // a saved game plays back
 
   const now = () => performance.now() - t0;
 
@@ -79,8 +81,19 @@
     if (changed & C.changed.labels) {
       writeLabels(M._rf_labels_changed());
     }
+    if (changed & C.changed.boxClosed && box.open) {
+      boxShown = false;
+      box.close();
+    }
     if (changed & C.changed.box) {
       openBox();
+    }
+    if (replaying) {
+      // What the played-back script's dump lines print, as the driver prints them.
+      const printed = M.UTF8ToString(M._rf_replay_output());
+      if (printed) {
+        console.log(printed.trimEnd());
+      }
     }
     schedule();
   }
@@ -427,9 +440,90 @@
 
   // --- Start. ---
 
+  // --- The game as a script: saved, and played back. ---
+
+  // The game up to this moment, as a script that reedfall-sim replays to this very state: the
+  // game is brought up to the clock first. None while a saved game plays back.
+  function script() {
+    if (!M || replaying) {
+      return null;
+    }
+    if (!ended) {
+      show(send(C.events.wake));
+    }
+    return M.UTF8ToString(M._rf_script());
+  }
+
+  const twoDigits = (n) => String(n).padStart(2, '0');
+
+  function save() {
+    const text = script();
+    if (text === null) {
+      return;
+    }
+    const at = new Date();
+    const name = `reedfall-${at.getFullYear()}${twoDigits(at.getMonth() + 1)}` +
+      `${twoDigits(at.getDate())}-${twoDigits(at.getHours())}${twoDigits(at.getMinutes())}` +
+      `${twoDigits(at.getSeconds())}.rfs`;
+    const link = document.createElement('a');
+    link.href = URL.createObjectURL(new Blob([text], { type: 'text/plain' }));
+    link.download = name;
+    link.click();
+    setTimeout(() => URL.revokeObjectURL(link.href), 0);
+  }
+
+  // Plays a saved game back from its start, at its own pace; the player's presses and New Game
+  // do nothing meanwhile, File > End ends it.
+  function replay(text) {
+    if (!M || ended) {
+      return;
+    }
+    const size = M.lengthBytesUTF8(text) + 1;
+    const bytes = M._malloc(size);
+    M.stringToUTF8(text, bytes, size);
+    const error = M.UTF8ToString(M._rf_replay(bytes, size - 1));
+    M._free(bytes);
+    if (error) {
+      console.error(`Reedfall: the saved game does not read: ${error}`);
+      window.alert(`The saved game does not read: ${error}`);
+      return;
+    }
+    replaying = true;
+    $('save').disabled = true;
+    closeMenu();
+    if (box.open) {
+      boxShown = false;
+      box.close();
+    }
+    t0 = performance.now();
+    writeLabels(~0);
+    show(M._rf_set_factor(factor));
+  }
+
+  function replayFile(file) {
+    if (file) {
+      file.text().then(replay);
+    }
+  }
+
+  $('save').addEventListener('click', save);
+  $('open').addEventListener('click', () => $('script-file').click());
+  $('script-file').addEventListener('change', (event) => {
+    replayFile(event.target.files[0]);
+    event.target.value = '';
+  });
+  document.addEventListener('dragover', (event) => event.preventDefault());
+  document.addEventListener('drop', (event) => {
+    event.preventDefault();
+    replayFile(event.dataTransfer.files[0]);
+  });
+
   window.Reedfall = {
     // The whole state as one line of JSON, as the driver's `dump` prints it: for bug reports.
     dump: () => (M ? M.UTF8ToString(M._rf_dump()) : null),
+    // The game so far as a script for reedfall-sim, which replays it to the state that dump()
+    // shows at the same moment.
+    script,
   };
 
   window.addEventListener('resize', () => {
@@ -446,7 +540,12 @@
     M = module;
     C = JSON.parse(M.UTF8ToString(M._rf_constants()));
     t0 = performance.now();
-    M._rf_start();
+    const heading = `# Reedfall ${C.version}, recorded ${new Date().toISOString()}`;
+    const size = M.lengthBytesUTF8(heading) + 1;
+    const bytes = M._malloc(size);
+    M.stringToUTF8(heading, bytes, size);
+    M._rf_start(bytes);
+    M._free(bytes);
     makeLabels();
     layout();
     writeLabels(~0);
