@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/accessibility.h"
 #include "app/art_scale.h"
 #include "app/game_host.h"
 #include "app/qt_pictures.h"
@@ -104,9 +105,15 @@ PlayField::PlayField(const View& view, QWidget* parent)
       view_(view),
       message_(MessageFont(), Qt::AlignHCenter),
       background_(kClientWidthPx, kFieldHeightPx, QImage::Format_RGB32) {
+  // Before Qt makes the field's accessible object or the client area's, which it may do for the
+  // name below.
+  InstallAccessibility();
   // Every pixel is painted, the sky first: nothing to clear beforehand.
   setAttribute(Qt::WA_OpaquePaintEvent);
   setGeometry(0, 0, kClientWidthPx, kFieldHeightPx);
+  // To a screen reader the field is one picture: where the ducks fly is the player's to see.
+  setAccessibleName(QStringLiteral("Play field"));
+  setAccessibleDescription(QStringLiteral("Click a duck to shoot it"));
   FollowScale();
   // The sky and the scenery behind the blue duck never change: laid together once, they are
   // copied where a duck moved instead of blended there again at every step. Where no picture
@@ -297,8 +304,12 @@ void ClientArea::paintEvent(QPaintEvent* event) {
 // Presses on the play field reach here too: the field leaves them to its parent.
 void ClientArea::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) {
-    host_.Send(HostEvent::Press(event->position().x(), event->position().y()));
+    Press(event->position());
   }
+}
+
+void ClientArea::Press(QPointF clientPx) {
+  host_.Send(HostEvent::Press(clientPx.x(), clientPx.y()));
 }
 
 // A real double-click arrives as press, release, double-click, release: the first press was

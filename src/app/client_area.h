@@ -93,6 +93,10 @@ class ClientArea final : public QWidget {
   ClientArea(const View& view, GameHost& host, QWidget* parent = nullptr);
 
   [[nodiscard]] PlayField* field() const { return field_; }
+  [[nodiscard]] const View& view() const { return view_; }
+
+  // A press of the left button at `clientPx`, whether the mouse or a screen reader gives it.
+  void Press(QPointF clientPx);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "app/accessibility.h"
 #include "app/client_area.h"
 #include "app/game_host.h"
 #include "app/qt_pictures.h"
@@ -38,6 +39,8 @@ MainWindow::MainWindow(GameHost& host, QWidget* parent)
   QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
   // No shortcuts: only the access keys of the captions.
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  // The open menu is named as its item, as on the page.
+  file->setAccessibleName(QStringLiteral("File"));
   newGame_ = file->addAction(QStringLiteral("&New Game"));
   end_ = file->addAction(QStringLiteral("&End"));
   connect(newGame_, &QAction::triggered, &host_,
@@ -117,6 +120,7 @@ void MainWindow::Refresh() {
     changed.push_back(PixelRect(place));
   }
   const std::uint32_t labels = view.TakeChangedLabels();
+  TellLabelChanges(*client_, labels);
   for (const LabelSpec& spec : kLabelTable) {
     if ((labels & (1U << static_cast<unsigned>(spec.id))) != 0) {
       changed.push_back(PixelRect(spec.rect));
