@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "dump/dump.h"
+#include "pictures/pictures.h"
 #include "web/page.h"
 
 namespace {
@@ -42,6 +43,13 @@ const reedfall::LabelSpec* LabelAt(int id) {
 }  // namespace
 
 extern "C" {
+
+// Decodes part `part` of the pictures (0, 1, ... in turn): 0 past the last. The page calls it
+// one part to a task before rf_start, so that no single task of its start keeps a slow phone
+// from answering for long.
+EMSCRIPTEN_KEEPALIVE int rf_prepare(int part) {
+  return reedfall::pictures::PreparePart(part) ? 1 : 0;
+}
 
 // The game starts, and is written down from its start with `heading` as the script's first
 // line (a comment: the game's version and the date, which the page knows).
