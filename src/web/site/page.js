@@ -8,7 +8,6 @@
 'use strict';
 
 (() => {
-  const MENU_HEIGHT = 19; // CSS pixels, as the desktop's menu bar
   // A second tap counts as a double-click within this time and distance of the first, as a
   // desktop's second click does (a finger lands less precisely than a mouse).
   const DOUBLE_TAP_MS = 500;
@@ -158,9 +157,6 @@
 
   // --- Scale: whole device pixels per art pixel, as many as fit; below one, averaged. ---
 
-  // The client area's size in pixels before the game has said it (web/page.h): the same.
-  const EARLY = { clientWidth: 487, clientHeight: 476 };
-
   // Where the field is drawn smaller than one CSS pixel to the art pixel, the status labels
   // would be too small to read: they leave the picture for a band of text below the field,
   // laid out for the screen, in the desktop's rows and columns.
@@ -187,32 +183,14 @@
   }
 
   function layout() {
-    const sizes = C || EARLY;
-    const dpr = window.devicePixelRatio || 1;
-    const width = document.documentElement.clientWidth;
-    const menuHeight = Math.ceil(MENU_HEIGHT * dpr) / dpr; // ends on a device pixel
-    const height = document.documentElement.clientHeight - menuHeight;
-    const fit = Math.min((width * dpr) / sizes.clientWidth, (height * dpr) / sizes.clientHeight);
-    const whole = Math.floor(fit + 1e-9);
-    const deviceScale = whole >= 1 ? whole : fit;
+    // The game's place and scale (index.html's placeGame, which placed it before the first
+    // paint with the same figures).
+    const { dpr, width, fit, whole, deviceScale, left } = placeGame(C.clientWidth, C.clientHeight);
     unit = deviceScale / dpr;
     const wantFactor = whole >= 1 ? 1 : fit;
     band = unit < 1;
-
-    // Left on a whole device pixel, so that every art pixel is a whole block of them.
-    const left = Math.max(0, Math.floor((width * dpr - sizes.clientWidth * deviceScale) / 2)) / dpr;
-    game.style.left = `${left}px`;
-    const clientWidth = Math.round(sizes.clientWidth * deviceScale) / dpr;
-    game.style.width = `${clientWidth}px`;
-    menubar.style.height = `${menuHeight}px`;
-    client.style.width = `${clientWidth}px`;
-    let clientHeight = Math.round(sizes.clientHeight * deviceScale) / dpr;
+    let clientHeight = Math.round(C.clientHeight * deviceScale) / dpr;
     client.classList.toggle('band', band);
-    if (!M) {
-      client.style.height = `${clientHeight}px`;
-      return 0;
-    }
-
     for (const { el, place, fontPx } of labels) {
       el.style.left = `${place.left * unit}px`;
       el.style.top = `${place.top * unit}px`;
@@ -585,10 +563,6 @@
   // One task gives way to the others (input, paint) before the next part of the start: no part
   // may keep a slow phone from answering for long.
   const nextTask = () => new Promise((resolve) => setTimeout(resolve, 0));
-
-  // The page takes its place at once, before the game has started, so that the menu does not
-  // jump when the game's own figures arrive (they are the same).
-  layout();
 
   createReedfall().then(async (module) => {
     for (let part = 0; module._rf_prepare(part); ++part) {
