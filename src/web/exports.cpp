@@ -52,13 +52,16 @@ EMSCRIPTEN_KEEPALIVE int rf_prepare(int part) {
 }
 
 // The game starts, and is written down from its start with `heading` as the script's first
-// line (a comment: the game's version and the date, which the page knows).
-EMSCRIPTEN_KEEPALIVE std::uint32_t rf_start(const char* heading) {
+// line (a comment: the game's version and the date, which the page knows). Nothing is drawn
+// yet: rf_draw, in the page's next task, draws the field.
+EMSCRIPTEN_KEEPALIVE void rf_start(const char* heading) {
   if (!ThePage()) {
     ThePage().emplace(std::string_view(heading != nullptr ? heading : "#"));
   }
-  return Game().ShowAll();
 }
+
+// The field drawn, and everything shown: the bits of what changed.
+EMSCRIPTEN_KEEPALIVE std::uint32_t rf_draw() { return Game().DrawField(); }
 
 // An event of web::Event's kinds (rf_constants().events), at `now`; a press at (x, y), in
 // pixels of the client area.

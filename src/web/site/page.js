@@ -569,12 +569,15 @@
       await nextTask();
     }
     C = JSON.parse(module.UTF8ToString(module._rf_constants()));
+    await nextTask();
     const heading = `# Reedfall ${C.version}, recorded ${new Date().toISOString()}`;
     const size = module.lengthBytesUTF8(heading) + 1;
     const bytes = module._malloc(size);
     module.stringToUTF8(heading, bytes, size);
     module._rf_start(bytes);
     module._free(bytes);
+    await nextTask();
+    module._rf_draw();
     await nextTask();
     M = module;
     t0 = performance.now();
