@@ -53,15 +53,17 @@ EMSCRIPTEN_KEEPALIVE int rf_prepare(int part) {
 
 // The game starts, and is written down from its start with `heading` as the script's first
 // line (a comment: the game's version and the date, which the page knows). Nothing is drawn
-// yet: rf_draw, in the page's next task, draws the field.
+// yet: rf_draw and rf_show_all, in the page's next tasks, draw the field and show it.
 EMSCRIPTEN_KEEPALIVE void rf_start(const char* heading) {
   if (!ThePage()) {
     ThePage().emplace(std::string_view(heading != nullptr ? heading : "#"));
   }
 }
 
-// The field drawn, and everything shown: the bits of what changed.
-EMSCRIPTEN_KEEPALIVE std::uint32_t rf_draw() { return Game().DrawField(); }
+// The field drawn, in a task of its own; then everything shown: the bits of what changed.
+EMSCRIPTEN_KEEPALIVE void rf_draw() { Game().DrawField(); }
+
+EMSCRIPTEN_KEEPALIVE std::uint32_t rf_show_all() { return Game().ShowAll(); }
 
 // An event of web::Event's kinds (rf_constants().events), at `now`; a press at (x, y), in
 // pixels of the client area.

@@ -49,11 +49,10 @@ std::string Constants() {
 Page::Page(std::string_view heading, RandomSource* random)
     : live_(random), recorder_(live_, recording_, heading) {}
 
-std::uint32_t Page::DrawField() {
+void Page::DrawField() {
   if (!field_) {
     field_.emplace(player_->view());
   }
-  return ShowAll();
 }
 
 std::uint32_t Page::Send(std::int64_t now, HostEvent event) {

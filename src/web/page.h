@@ -53,11 +53,11 @@ std::string Constants();
 class Page {
  public:
   // Starts writing the game down at once, with `heading` as the script's first line. The field
-  // is drawn by DrawField(), before any other call: the page starts on a slow phone in short
+  // is drawn by DrawField(), before any other call but ShowAll(): the page starts on a slow phone in short
   // tasks, and the game and its first drawing are two of them.
   explicit Page(std::string_view heading, RandomSource* random = nullptr);
-  // Draws the field the first time and shows everything; the bits of what changed.
-  std::uint32_t DrawField();
+  // Draws the field the first time; ShowAll() then shows it, with everything else.
+  void DrawField();
 
   // An event at `now`, milliseconds since the game started (the replay, when one plays);
   // presses in pixels of the client area (15 twips to the pixel), fractions allowed. Returns

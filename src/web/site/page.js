@@ -579,6 +579,8 @@
     await nextTask();
     module._rf_draw();
     await nextTask();
+    module._rf_show_all();
+    await nextTask();
     M = module;
     t0 = performance.now();
     makeLabels();
