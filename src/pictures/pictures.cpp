@@ -92,35 +92,50 @@ Frames RedFrames(const Frames& blue) {
   return f;
 }
 
-struct Store {
-  Frames blue;
-  Frames red;
-  Image top;
-  std::array<Image, kSceneryPieceCount> pieces;
+// Each part is made once, on first use, whichever thread comes first; never changed after. They
+// are made apart so that a host with one thread for everything (the web page) can take them one
+// at a time between its other work (PreparePart), instead of in one long stop.
+const Frames& Blue() {
+  static const Frames frames = BlueFrames();
+  return frames;
+}
+
+const Frames& Red() {
+  static const Frames frames = RedFrames(Blue());
+  return frames;
+}
+
+const Image& Top() {
+  static const Image top = Load("scenery/top.xpm");
+  return top;
+}
+
+const std::array<Image, kSceneryPieceCount>& Pieces() {
+  static const std::array<Image, kSceneryPieceCount> pieces = [] {
+    std::array<Image, kSceneryPieceCount> cut;
+    for (int e = 0; e < kSceneryPieceCount; ++e) {
+      cut.at(static_cast<std::size_t>(e)) = Copy(Top(), SceneryPieceCut(e));
+    }
+    return cut;
+  }();
+  return pieces;
+}
+
+struct Small {
   Image icon;
   Image smallIcon;
   Image crosshair;
-  Image none;
 };
 
-Store LoadAll() {
-  Store s;
-  s.blue = BlueFrames();
-  s.red = RedFrames(s.blue);
-  s.top = Load("scenery/top.xpm");
-  for (int e = 0; e < kSceneryPieceCount; ++e) {
-    s.pieces.at(static_cast<std::size_t>(e)) = Copy(s.top, SceneryPieceCut(e));
-  }
-  s.icon = Load("icon/reedfall.xpm");
-  s.smallIcon = Load("icon/reedfall-16.xpm");
-  s.crosshair = Load("cursor/crosshair.xpm");
-  return s;
+const Small& Icons() {
+  static const Small small{Load("icon/reedfall.xpm"), Load("icon/reedfall-16.xpm"),
+                           Load("cursor/crosshair.xpm")};
+  return small;
 }
 
-// Made once, on first use, whichever thread comes first; never changed after.
-const Store& Pictures() {
-  static const Store store = LoadAll();
-  return store;
+const Image& None() {
+  static const Image none;
+  return none;
 }
 
 }  // namespace
@@ -133,27 +148,47 @@ std::string_view EmbeddedText(std::string_view name) {
   return found != files.end() && found->name == name ? found->text : std::string_view();
 }
 
+bool PreparePart(int part) {
+  switch (part) {
+    case 0:
+      static_cast<void>(Blue());
+      return true;
+    case 1:
+      static_cast<void>(Red());
+      return true;
+    case 2:
+      static_cast<void>(Top());
+      return true;
+    case 3:
+      static_cast<void>(Pieces());
+      static_cast<void>(Icons());
+      return true;
+    default:
+      return false;
+  }
+}
+
 const Image& DuckFrame(DuckColour colour, int index) {
   if (!IsFrameIndex(index)) {
-    return Pictures().none;
+    return None();
   }
-  const Frames& frames = colour == DuckColour::Red ? Pictures().red : Pictures().blue;
+  const Frames& frames = colour == DuckColour::Red ? Red() : Blue();
   return frames.at(static_cast<std::size_t>(index));
 }
 
-const Image& SceneryTop() { return Pictures().top; }
+const Image& SceneryTop() { return Top(); }
 
 const Image& SceneryPiece(int element) {
   if (element < 0 || element >= kSceneryPieceCount) {
-    return Pictures().none;
+    return None();
   }
-  return Pictures().pieces.at(static_cast<std::size_t>(element));
+  return Pieces().at(static_cast<std::size_t>(element));
 }
 
-const Image& WindowIcon() { return Pictures().icon; }
+const Image& WindowIcon() { return Icons().icon; }
 
-const Image& SmallWindowIcon() { return Pictures().smallIcon; }
+const Image& SmallWindowIcon() { return Icons().smallIcon; }
 
-const Image& Crosshair() { return Pictures().crosshair; }
+const Image& Crosshair() { return Icons().crosshair; }
 
 }  // namespace reedfall::pictures

@@ -12,6 +12,11 @@
 
 namespace reedfall::pictures {
 
+// Decodes part `part` (0, 1, ...) of the pictures now, if it is not yet: false past the last
+// part. Every picture is decoded on first use anyway; a host that must not stop for long calls
+// this for each part in turn, one between other work, before it draws.
+bool PreparePart(int part);
+
 // The sky behind the scenery is one flat colour; the hosts fill a rectangle with it.
 inline constexpr Rgba kSkyColour = Opaque(32, 160, 255);
 

@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "dump/dump.h"
+#include "pictures/pictures.h"
 #include "web/page.h"
 
 namespace {
@@ -43,14 +44,26 @@ const reedfall::LabelSpec* LabelAt(int id) {
 
 extern "C" {
 
+// Decodes part `part` of the pictures (0, 1, ... in turn): 0 past the last. The page calls it
+// one part to a task before rf_start, so that no single task of its start keeps a slow phone
+// from answering for long.
+EMSCRIPTEN_KEEPALIVE int rf_prepare(int part) {
+  return reedfall::pictures::PreparePart(part) ? 1 : 0;
+}
+
 // The game starts, and is written down from its start with `heading` as the script's first
-// line (a comment: the game's version and the date, which the page knows).
-EMSCRIPTEN_KEEPALIVE std::uint32_t rf_start(const char* heading) {
+// line (a comment: the game's version and the date, which the page knows). Nothing is drawn
+// yet: rf_draw and rf_show_all, in the page's next tasks, draw the field and show it.
+EMSCRIPTEN_KEEPALIVE void rf_start(const char* heading) {
   if (!ThePage()) {
     ThePage().emplace(std::string_view(heading != nullptr ? heading : "#"));
   }
-  return Game().ShowAll();
 }
+
+// The field drawn, in a task of its own; then everything shown: the bits of what changed.
+EMSCRIPTEN_KEEPALIVE void rf_draw() { Game().DrawField(); }
+
+EMSCRIPTEN_KEEPALIVE std::uint32_t rf_show_all() { return Game().ShowAll(); }
 
 // An event of web::Event's kinds (rf_constants().events), at `now`; a press at (x, y), in
 // pixels of the client area.

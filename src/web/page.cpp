@@ -47,9 +47,12 @@ std::string Constants() {
 }
 
 Page::Page(std::string_view heading, RandomSource* random)
-    : live_(random), recorder_(live_, recording_, heading) {
-  field_.emplace(live_.view());
-  ShowAll();
+    : live_(random), recorder_(live_, recording_, heading) {}
+
+void Page::DrawField() {
+  if (!field_) {
+    field_.emplace(player_->view());
+  }
 }
 
 std::uint32_t Page::Send(std::int64_t now, HostEvent event) {

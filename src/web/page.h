@@ -52,8 +52,12 @@ std::string Constants();
 
 class Page {
  public:
-  // Starts writing the game down at once, with `heading` as the script's first line.
+  // Starts writing the game down at once, with `heading` as the script's first line. The field
+  // is drawn by DrawField(), before any call but ShowAll(): the page starts on a slow phone in
+  // short tasks, and the game and its first drawing are two of them.
   explicit Page(std::string_view heading, RandomSource* random = nullptr);
+  // Draws the field the first time; ShowAll() then shows it, with everything else.
+  void DrawField();
 
   // An event at `now`, milliseconds since the game started (the replay, when one plays);
   // presses in pixels of the client area (15 twips to the pixel), fractions allowed. Returns

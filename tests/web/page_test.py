@@ -152,33 +152,50 @@ class Page(unittest.TestCase):
                                  f'{scale}x, first at {result["first"]}')
 
     def test_a_click_on_the_prompt_starts_the_game_and_the_labels_read_as_on_the_desktop(self):
-        with Game(server.url) as game:
-            game.pause_time()
-            self.assertEqual(game.read_labels(), ['Click Here To Start The Game!!!'])
-            start_game(game)
-            self.assertEqual(game.read_labels(), NEW_GAME_LABELS)
-            # Where and how the desktop draws them: its places, the game's own face, green at
-            # 13 px.
-            shown = game.evaluate('''() => {
-                const client = document.getElementById('client').getBoundingClientRect();
-                return [...document.querySelectorAll('.status')].map((label) => {
-                    const r = label.getBoundingClientRect();
-                    const style = getComputedStyle(label);
-                    return { text: label.textContent,
-                             box: [r.left - client.left, r.top - client.top, r.width, r.height],
-                             font: `${style.fontSize} ${style.fontFamily}`,
-                             colour: style.color };
-                });
-            }''')
-            for label in shown:
-                self.assertEqual(label['box'], DESKTOP_LABELS.get(label['text']), label['text'])
-                self.assertRegex(label['font'], r'^13px "Liberation Sans"', label['text'])
-                self.assertEqual(label['colour'], 'rgb(0, 192, 0)', label['text'])
-            self.assertTrue(game.evaluate('''async () => {
-                await document.fonts.ready;
-                return [...document.fonts].some(
-                    (f) => f.family === 'Liberation Sans' && f.status === 'loaded');
-            }'''), "the game's own font is loaded")
+        # The desktop's window, and a phone of 360 x 640 where the field is drawn below 1x and
+        # the labels are a band of text of their own: readable, and all on the screen.
+        for screen in ({}, {'width': 360, 'height': 640, 'device_scale_factor': 2,
+                            'mobile': True}):
+            with self.subTest(**screen), Game(server.url, **screen) as game:
+                self.check_labels_after_the_prompt(game, screen)
+
+    def check_labels_after_the_prompt(self, game, phone):
+        game.pause_time()
+        self.assertEqual(game.read_labels(), ['Click Here To Start The Game!!!'])
+        start_game(game)
+        self.assertEqual(game.read_labels(), NEW_GAME_LABELS)
+        # Where and how the desktop draws them: its places, the game's own face, green at 13 px.
+        shown = game.evaluate('''() => {
+            const client = document.getElementById('client').getBoundingClientRect();
+            return [...document.querySelectorAll('.status')].map((label) => {
+                const r = label.getBoundingClientRect();
+                const style = getComputedStyle(label);
+                return { text: label.textContent,
+                         box: [r.left - client.left, r.top - client.top, r.width, r.height],
+                         edges: [r.left, r.top, r.right, r.bottom],
+                         px: parseFloat(style.fontSize),
+                         font: `${style.fontSize} ${style.fontFamily}`,
+                         colour: style.color };
+            });
+        }''')
+        self.assertEqual(len(shown), 8)
+        for label in shown:
+            if phone:
+                self.assertGreaterEqual(label['px'], 12, label['text'])
+                # On the phone's screen as it is, without scrolling or zooming out: a page wider
+                # than the screen would widen the browser's own viewport with it.
+                left, top, right, bottom = label['edges']
+                self.assertTrue(left >= 0 and top >= 0 and right <= phone['width'] and
+                                bottom <= phone['height'], label)
+                continue
+            self.assertEqual(label['box'], DESKTOP_LABELS.get(label['text']), label['text'])
+            self.assertRegex(label['font'], r'^13px "Liberation Sans"', label['text'])
+            self.assertEqual(label['colour'], 'rgb(0, 192, 0)', label['text'])
+        self.assertTrue(game.evaluate('''async () => {
+            await document.fonts.ready;
+            return [...document.fonts].some(
+                (f) => f.family === 'Liberation Sans' && f.status === 'loaded');
+        }'''), "the game's own font is loaded")
 
     def test_a_hit_on_the_flying_duck_gives_HighScore_500(self):
         with Game(server.url) as game:

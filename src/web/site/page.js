@@ -8,7 +8,6 @@
 'use strict';
 
 (() => {
-  const MENU_HEIGHT = 19; // CSS pixels, as the desktop's menu bar
   // A second tap counts as a double-click within this time and distance of the first, as a
   // desktop's second click does (a finger lands less precisely than a mouse).
   const DOUBLE_TAP_MS = 500;
@@ -34,6 +33,7 @@
   let timer = 0;
   let ended = false;
   let unit = 1; // CSS pixels per art pixel
+  let band = false; // the status labels in a band of text of their own (placeBand)
   let factor = 1; // device pixels per art pixel drawn by the game: 1, or less when averaged
   let labels = []; // { el, rect } in the order of the game's label table
   let lastTap = null;
@@ -157,26 +157,40 @@
 
   // --- Scale: whole device pixels per art pixel, as many as fit; below one, averaged. ---
 
+  // Where the field is drawn smaller than one CSS pixel to the art pixel, the status labels
+  // would be too small to read: they leave the picture for a band of text below the field,
+  // laid out for the screen, in the desktop's rows and columns.
+  const BAND_MIN_FONT_PX = 12;
+  const BAND_LINE = 1.4; // a row's height, in its font's size
+
+  function placeBand(fieldCssHeight, gameLeft, screenWidth) {
+    const status = labels.filter((label) => !label.message);
+    const tops = [...new Set(status.map((label) => label.place.top))].sort((a, b) => a - b);
+    const lefts = [...new Set(status.map((label) => label.place.left))].sort((a, b) => a - b);
+    const columnWidth = screenWidth / lefts.length;
+    let bottom = fieldCssHeight;
+    for (const { el, place, fontPx } of status) {
+      const size = Math.max(BAND_MIN_FONT_PX, fontPx * unit);
+      const row = tops.indexOf(place.top);
+      el.style.left = `${lefts.indexOf(place.left) * columnWidth + size / 2 - gameLeft}px`;
+      el.style.top = `${fieldCssHeight + size / 2 + row * size * BAND_LINE}px`;
+      el.style.width = `${columnWidth - size / 2}px`;
+      el.style.height = `${size * BAND_LINE}px`;
+      el.style.fontSize = `${size}px`;
+      bottom = Math.max(bottom, fieldCssHeight + size + (row + 1) * size * BAND_LINE);
+    }
+    return bottom;
+  }
+
   function layout() {
-    const dpr = window.devicePixelRatio || 1;
-    const width = document.documentElement.clientWidth;
-    const menuHeight = Math.ceil(MENU_HEIGHT * dpr) / dpr; // ends on a device pixel
-    const height = document.documentElement.clientHeight - menuHeight;
-    const fit = Math.min((width * dpr) / C.clientWidth, (height * dpr) / C.clientHeight);
-    const whole = Math.floor(fit + 1e-9);
-    const deviceScale = whole >= 1 ? whole : fit;
+    // The game's place and scale (index.html's placeGame, which placed it before the first
+    // paint with the same figures).
+    const { dpr, width, fit, whole, deviceScale, left } = placeGame(C.clientWidth, C.clientHeight);
     unit = deviceScale / dpr;
     const wantFactor = whole >= 1 ? 1 : fit;
-
-    // Left on a whole device pixel, so that every art pixel is a whole block of them.
-    const left = Math.max(0, Math.floor((width * dpr - C.clientWidth * deviceScale) / 2)) / dpr;
-    game.style.left = `${left}px`;
-    const clientWidth = Math.round(C.clientWidth * deviceScale) / dpr;
-    game.style.width = `${clientWidth}px`;
-    menubar.style.height = `${menuHeight}px`;
-    client.style.width = `${clientWidth}px`;
-    client.style.height = `${Math.round(C.clientHeight * deviceScale) / dpr}px`;
-
+    band = unit < 1;
+    let clientHeight = Math.round(C.clientHeight * deviceScale) / dpr;
+    client.classList.toggle('band', band);
     for (const { el, place, fontPx } of labels) {
       el.style.left = `${place.left * unit}px`;
       el.style.top = `${place.top * unit}px`;
@@ -184,6 +198,10 @@
       el.style.height = `${place.height * unit}px`;
       el.style.fontSize = `${fontPx * unit}px`;
     }
+    if (band) {
+      clientHeight = placeBand(Math.round(C.fieldHeight * deviceScale) / dpr, left, width);
+    }
+    client.style.height = `${clientHeight}px`;
 
     let changed = 0;
     if (wantFactor !== factor) {
@@ -206,7 +224,13 @@
 
   // --- The player's presses. ---
 
+  // A press on a label of the band is a press on that label where the game has it.
   function artPoint(event) {
+    const label = band && labels.find(({ el, message }) => !message && el === event.target);
+    if (label) {
+      const { left, top, width, height } = label.place;
+      return [left + width / 2, top + height / 2];
+    }
     const area = client.getBoundingClientRect();
     return [(event.clientX - area.left) / unit, (event.clientY - area.top) / unit];
   }
@@ -536,16 +560,29 @@
     navigator.serviceWorker.register('sw.js').catch(() => {});
   }
 
-  createReedfall().then((module) => {
-    M = module;
-    C = JSON.parse(M.UTF8ToString(M._rf_constants()));
-    t0 = performance.now();
+  // One task gives way to the others (input, paint) before the next part of the start: no part
+  // may keep a slow phone from answering for long.
+  const nextTask = () => new Promise((resolve) => setTimeout(resolve, 0));
+
+  createReedfall().then(async (module) => {
+    for (let part = 0; module._rf_prepare(part); ++part) {
+      await nextTask();
+    }
+    C = JSON.parse(module.UTF8ToString(module._rf_constants()));
+    await nextTask();
     const heading = `# Reedfall ${C.version}, recorded ${new Date().toISOString()}`;
-    const size = M.lengthBytesUTF8(heading) + 1;
-    const bytes = M._malloc(size);
-    M.stringToUTF8(heading, bytes, size);
-    M._rf_start(bytes);
-    M._free(bytes);
+    const size = module.lengthBytesUTF8(heading) + 1;
+    const bytes = module._malloc(size);
+    module.stringToUTF8(heading, bytes, size);
+    module._rf_start(bytes);
+    module._free(bytes);
+    await nextTask();
+    module._rf_draw();
+    await nextTask();
+    module._rf_show_all();
+    await nextTask();
+    M = module;
+    t0 = performance.now();
     makeLabels();
     layout();
     writeLabels(~0);
