@@ -192,12 +192,21 @@ def play():
         time.sleep(0.05)
     if hit(window, round_ends - 1100, round_ends - 60, falling_at=round_ends + 60) is None:
         print('the duck was nowhere to be hit in the clock\'s last second', flush=True)
-    # The box opens while the duck falls; the duck lands and takes off again under it.
-    time.sleep(2.5)
-    boxed = state(window.lines())
-    check(boxed['msgbox'] is not None, 'no box came when the clock ran out')
+    shot = len(window.lines())
+    # The box opens while the duck falls; the duck lands and takes off again under it, and
+    # its draws are written as it does. However slow the machine, wait for both.
+    box = None
+    until = time.monotonic() + 30
+    while box is None and time.monotonic() < until:
+        found = subprocess.run(['xdotool', 'search', '--name', '^The Hunt is over!$'],
+                               capture_output=True, text=True).stdout.split()
+        box = found[0] if found else None
+        time.sleep(0.1)
+    check(box is not None, 'no box came when the clock ran out')
+    boxed = state(window.await_line(shot, 'rand ', timeout=30))
+    check(boxed['msgbox'] is not None, 'the duck took off again before the box came')
     count = len(window.lines())
-    window.keys('Return', window=xdotool('search', '--name', '^The Hunt is over!$').split()[0])
+    window.keys('Return', window=box)
     lines = window.await_line(count, 'ok')
     ok = lines.index('ok', count - 1)
     shot = max(i for i, line in enumerate(lines[:ok]) if line.startswith('click '))

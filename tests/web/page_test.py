@@ -162,6 +162,11 @@ class Page(unittest.TestCase):
     def check_labels_after_the_prompt(self, game, phone):
         game.pause_time()
         self.assertEqual(game.read_labels(), ['Click Here To Start The Game!!!'])
+        if phone:
+            # The prompt stays in the picture, at a size that can be read.
+            self.assertGreaterEqual(game.evaluate(
+                "() => parseFloat(getComputedStyle(document.getElementById('lblMessage')).fontSize)"),
+                12)
         start_game(game)
         self.assertEqual(game.read_labels(), NEW_GAME_LABELS)
         # Where and how the desktop draws them: its places, the game's own face, green at 13 px.

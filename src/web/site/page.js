@@ -138,6 +138,9 @@
 
   // The labels of the game's table; the status labels go into the page row by row, so that a
   // screen reader reads them as the eye does, left to right and top to bottom.
+  // They are no live region: the clock alone would be spoken every 0.6 s over the game. The
+  // round's end is what a screen reader announces, as its modal dialog opens, with its title
+  // and its text, as the desktop's box is.
   function makeLabels() {
     for (const { name, left, top, width, height, fontPx } of C.labels) {
       let el = $(name);
@@ -191,12 +194,15 @@
     band = unit < 1;
     let clientHeight = Math.round(C.clientHeight * deviceScale) / dpr;
     client.classList.toggle('band', band);
-    for (const { el, place, fontPx } of labels) {
+    for (const { el, place, fontPx, message } of labels) {
       el.style.left = `${place.left * unit}px`;
       el.style.top = `${place.top * unit}px`;
       el.style.width = `${place.width * unit}px`;
       el.style.height = `${place.height * unit}px`;
-      el.style.fontSize = `${fontPx * unit}px`;
+      // The prompt and the messages keep their place in the picture, but not a size below
+      // what a phone's player can read; their box has room for it.
+      const size = band && message ? Math.max(BAND_MIN_FONT_PX, fontPx * unit) : fontPx * unit;
+      el.style.fontSize = `${size}px`;
     }
     if (band) {
       clientHeight = placeBand(Math.round(C.fieldHeight * deviceScale) / dpr, left, width);
