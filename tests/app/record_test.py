@@ -48,7 +48,9 @@ class Window:
         self.process = subprocess.Popen([GAME, '--record', path], stdout=subprocess.PIPE,
                                         stderr=subprocess.PIPE, text=True,
                                         env=dict(os.environ, QT_QPA_PLATFORM='xcb'))
-        self.id = xdotool('search', '--sync', '--name', '^Reedfall$').split()[0]
+        # Qt may hold windows of the same name that are never shown (the menu's popup before
+        # it opens): only a shown one takes the focus.
+        self.id = xdotool('search', '--sync', '--onlyvisible', '--name', '^Reedfall$').split()[0]
         geometry = dict(line.split('=') for line in
                         xdotool('getwindowgeometry', '--shell', self.id).split())
         self.window = (int(geometry['X']), int(geometry['Y']))
@@ -201,7 +203,7 @@ def play():
     box = None
     until = time.monotonic() + 30
     while box is None and time.monotonic() < until:
-        found = subprocess.run(['xdotool', 'search', '--name', '^The Hunt is over!$'],
+        found = subprocess.run(['xdotool', 'search', '--onlyvisible', '--name', '^The Hunt is over!$'],
                                capture_output=True, text=True).stdout.split()
         box = found[0] if found else None
         time.sleep(0.1)
