@@ -6,19 +6,9 @@
 # include besides their own. An include of a folder that is not a layer is not looked at.
 cmake_minimum_required(VERSION 3.25)
 
-set(layers "")
-foreach(spec IN LISTS LAYERS)
-  string(REPLACE ":" ";" parts "${spec}")
-  list(GET parts 0 layer)
-  list(APPEND layers "${layer}")
-  set(reaches_${layer} "${layer}")
-  list(LENGTH parts count)
-  if(count GREATER 1)
-    list(GET parts 1 lower)
-    string(REPLACE "," ";" lower "${lower}")
-    list(APPEND reaches_${layer} ${lower})
-  endif()
-endforeach()
+include("${CMAKE_CURRENT_LIST_DIR}/layer_reach.cmake")
+reedfall_read_layers(LAYERS)
+set(layers "${listed_layers}")
 
 set(violations "")
 foreach(layer IN LISTS layers)

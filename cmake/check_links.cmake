@@ -11,25 +11,12 @@
 # templates belong to no layer.
 cmake_minimum_required(VERSION 3.25)
 
-foreach(spec IN LISTS LAYERS)
-  string(REPLACE ":" ";" parts "${spec}")
-  list(GET parts 0 layer)
-  set(reaches_${layer} "${layer}")
-  list(LENGTH parts count)
-  if(count GREATER 1)
-    list(GET parts 1 lower)
-    string(REPLACE "," ";" lower "${lower}")
-    list(APPEND reaches_${layer} ${lower})
-  endif()
-endforeach()
+include("${CMAKE_CURRENT_LIST_DIR}/layer_reach.cmake")
+reedfall_read_layers(LAYERS)
 
 # A layer links everything below the layers it may reach: their headers' inline code needs
 # what lies below them.
-set(all_layers "")
-foreach(spec IN LISTS LAYERS)
-  string(REGEX REPLACE ":.*$" "" layer "${spec}")
-  list(APPEND all_layers "${layer}")
-endforeach()
+set(all_layers "${listed_layers}")
 foreach(round IN LISTS all_layers)
   foreach(layer IN LISTS all_layers)
     foreach(lower IN LISTS reaches_${layer})
