@@ -22,6 +22,7 @@ GAME, SIM, WORK = sys.argv[1:4]
 SCALE = float(os.environ.get('QT_SCALE_FACTOR', '1'))
 TWIPS = 15
 failures = []
+windows = []  # every game started, to tell how each ended when a step fails
 
 
 def check(condition, what):
@@ -48,6 +49,7 @@ class Window:
         self.process = subprocess.Popen([GAME, '--record', path], stdout=subprocess.PIPE,
                                         stderr=subprocess.PIPE, text=True,
                                         env=dict(os.environ, QT_QPA_PLATFORM='xcb'))
+        windows.append(self)
         # Qt may hold windows of the same name that are never shown (the menu's popup before
         # it opens): only a shown one takes the focus.
         self.id = xdotool('search', '--sync', '--onlyvisible', '--name', '^Reedfall$').split()[0]
@@ -271,8 +273,20 @@ for test in (play, failing_writes):
         test()
     except Exception as error:  # noqa: BLE001 - every way it fails is a failure of the test
         check(False, f'{test.__name__}: {error!r}')
+        for window in windows:
+            if window.process.poll() is None:
+                print(f'the game recording to {window.path} still runs', flush=True)
+            else:
+                _, err = window.process.communicate()
+                print(f'the game recording to {window.path} ended with status '
+                      f'{window.process.returncode}:\n{err[-3000:]}', flush=True)
     finally:
-        # A game that a failed step left running would take the next one's keys.
-        subprocess.run(['pkill', '-f', f'^{GAME} --record'], check=False)
+        # A game that a failed step left running would take the next one's keys. Only the
+        # test's own: a pattern would match the same program run by anyone on the machine.
+        for window in windows:
+            if window.process.poll() is None:
+                window.process.kill()
+                window.process.communicate()
+        windows.clear()
 print('PASS' if not failures else f'{len(failures)} failure(s)')
 sys.exit(1 if failures else 0)
